@@ -1,0 +1,36 @@
+# Shared by the scripts: the project's Debian packages, and the build.
+# Source it; it defines functions only.
+
+kelvaro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# Everything the project needs to build, test and run, from Debian 12's archive.
+kelvaro_packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev libgl-dev
+  fonts-dejavu-core
+  xvfb xauth xdotool x11-utils
+)
+
+# Installs whichever of the packages is missing; asks the archive only when one is.
+kelvaro_ensure_packages() {
+  local missing=() package
+  for package in "${kelvaro_packages[@]}" "$@"; do
+    if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
+
+# Configures and builds one CMake preset; quick when nothing changed.
+kelvaro_build() {
+  local preset="$1"
+  (cd "$kelvaro_root" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+}
