@@ -20,11 +20,11 @@ std::string_view fishName(FishKind kind);
 
 // One value per kind in slots 1 to 5; slot 0 exists and is never used.
 template <typename T> struct PerKind {
-    std::array<T, 6> slots{};
+    std::array<T, 6> values{};
 
-    T &operator[](FishKind kind) { return slots[static_cast<std::size_t>(kindNumber(kind))]; }
+    T &operator[](FishKind kind) { return values[static_cast<std::size_t>(kindNumber(kind))]; }
     const T &operator[](FishKind kind) const {
-        return slots[static_cast<std::size_t>(kindNumber(kind))];
+        return values[static_cast<std::size_t>(kindNumber(kind))];
     }
     bool operator==(const PerKind &) const = default;
 };

@@ -25,7 +25,7 @@ TEST_F(DayAdvanceTest, quietDayRollsPricesMovesTheDateAndPaysWages) {
     EXPECT_EQ(passDay(), DayOutcome::GameGoesOn);
 
     EXPECT_EQ(transcript.lines, dayOpening(tomorrowsPrices, tomorrow, 970));
-    EXPECT_EQ(state.price.slots, (std::array<std::int32_t, 6>{0, 51, 52, 53, 54, 55}));
+    EXPECT_EQ(state.price.values, (std::array<std::int32_t, 6>{0, 51, 52, 53, 54, 55}));
     EXPECT_EQ(state.gameDate, (CivilDateTime{2026, 12, 8, 15, 4, 5}));
     EXPECT_EQ(state.money, 970);
 }
@@ -42,7 +42,7 @@ TEST_F(DayAdvanceTest, eventsFiveAndSixAreQuietToo) {
 TEST_F(DayAdvanceTest, pricesCoverFiftyOneToOneHundredFromTheEdgesOfTheDraw) {
     random.script({0.0, 0.019999, 0.02, 0.5, 0.9999999999999999, drawForRoll(4, 6)});
     passDay();
-    EXPECT_EQ(state.price.slots, (std::array<std::int32_t, 6>{0, 51, 51, 52, 76, 100}));
+    EXPECT_EQ(state.price.values, (std::array<std::int32_t, 6>{0, 51, 51, 52, 76, 100}));
 }
 
 TEST_F(DayAdvanceTest, whaleEatsPartOfOneTankAndReportsTheSurvivors) {
@@ -147,7 +147,7 @@ TEST_F(DayAdvanceTest, fineOnDebtIsNegativeThenTheForcedSaleSavesTheCompany) {
 }
 
 TEST_F(DayAdvanceTest, breedingAddsBirthsAboveOneAndReportsTheTotal) {
-    state.stock.slots = {0, 10, 30, 0, 2, 1};
+    state.stock.values = {0, 10, 30, 0, 2, 1};
     scriptDay(tomorrowsPrices, 3);
     random.script({0.35, 0.85, 0.7, 0.99, 0.99});
 
@@ -159,11 +159,11 @@ TEST_F(DayAdvanceTest, breedingAddsBirthsAboveOneAndReportsTheTotal) {
                 {"stock 1 = 13", "plain: There are 3 new fishes in aquarium 1 !", "workforce = 0",
                  "stock 2 = 55", "plain: There are 25 new fishes in aquarium 2 !", "workforce = 2",
                  "plain: There's a total of 28 new fishes!!!"}}));
-    EXPECT_EQ(state.stock.slots, (std::array<std::int32_t, 6>{0, 13, 55, 0, 2, 1}));
+    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{0, 13, 55, 0, 2, 1}));
 }
 
 TEST_F(DayAdvanceTest, breedingWithNoBirthsAboveOneShowsNothing) {
-    state.stock.slots = {0, 2, 1, 0, -20, 2};
+    state.stock.values = {0, 2, 1, 0, -20, 2};
     scriptDay(tomorrowsPrices, 3);
     random.script({0.99, 0.99, 0.99, 0.99, 0.5});
 
@@ -235,14 +235,14 @@ TEST_F(DayAdvanceTest, resultsBeyondThirtyTwoBitsAreHeldAtTheBounds) {
     // The forced sale's proceeds summed over every kind.
     state.money = int32Min;
     state.workforce = 0;
-    state.stock.slots = {0, int32Max, int32Max, int32Max, int32Max, int32Max};
+    state.stock.values = {0, int32Max, int32Max, int32Max, int32Max, int32Max};
     scriptDay(tomorrowsPrices, 4);
     EXPECT_EQ(passDay(), DayOutcome::GameGoesOn);
     EXPECT_EQ(state.money, int32Max);
 
     // Breeding in a full tank, and the workforce it calls for.
     playing(todaysPrices, int32Max);
-    state.stock.slots = {0, int32Max, 0, 0, 0, 0};
+    state.stock.values = {0, int32Max, 0, 0, 0, 0};
     state.workforce = int32Max - 5;
     scriptDay(tomorrowsPrices, 3);
     random.script({0.99, 0.0, 0.0, 0.0, 0.0});

@@ -38,7 +38,7 @@ TEST_F(GameStartTest, startGreetsAsksTheNameThenSetsAndShowsEveryStartingValue) 
     expected.companyName = "Fish Co";
     expected.money = 1000;
     expected.gameDate = CivilDateTime{2026, 12, 7, 15, 4, 5};
-    expected.price.slots = {0, 51, 100, 75, 60, 88};
+    expected.price.values = {0, 51, 100, 75, 60, 88};
     EXPECT_EQ(state, expected);
 }
 
@@ -55,7 +55,7 @@ TEST_F(GameStartTest, cancelledNameAtStartGivesAnEmptyNameAndABareTitle) {
 
 TEST_F(GameStartTest, newGameResetsTheCompanyButKeepsTodaysPrices) {
     playing({61, 62, 63, 64, 65}, -300);
-    state.stock.slots = {0, 5, 0, 17, 2, -4};
+    state.stock.values = {0, 5, 0, 17, 2, -4};
     state.workforce = 7;
     clock.set(CivilDateTime{2027, 3, 1, 9, 0, 0});
     dialogs.answerPrompt("Eel Empire");
@@ -67,8 +67,8 @@ TEST_F(GameStartTest, newGameResetsTheCompanyButKeepsTodaysPrices) {
                      "name = Eel Empire", "title = Kelvaro - Eel Empire", "stock 1 = 0",
                      "stock 2 = 0", "stock 3 = 0", "stock 4 = 0", "stock 5 = 0",
                      "date = 01 Mar 2027", "money = 1000", "workforce = 0"}));
-    EXPECT_EQ(state.price.slots, (std::array<std::int32_t, 6>{0, 61, 62, 63, 64, 65}));
-    EXPECT_EQ(state.stock.slots, (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(state.price.values, (std::array<std::int32_t, 6>{0, 61, 62, 63, 64, 65}));
+    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{}));
     EXPECT_EQ(state.gameDate, (CivilDateTime{2027, 3, 1, 9, 0, 0}));
     EXPECT_EQ(state.money, 1000);
     EXPECT_EQ(state.workforce, 0);
@@ -76,7 +76,7 @@ TEST_F(GameStartTest, newGameResetsTheCompanyButKeepsTodaysPrices) {
 
 TEST_F(GameStartTest, renameShowsTheNewNameAndChangesNothingElse) {
     playing();
-    state.stock.slots = {0, 1, 2, 3, 4, 5};
+    state.stock.values = {0, 1, 2, 3, 4, 5};
     GameState before = state;
     dialogs.answerPrompt("<b>Fish & Co</b>");
 

@@ -77,7 +77,7 @@ TEST_F(TradingTest, buyingHiresOneWorkerPerTenFishHeldAndNeverFires) {
     } cases[] = {{0, 0, 2}, {4, 0, 2}, {5, 0, 3}, {5, 9, 9}};
     for (const auto &c : cases) {
         playing({60, 70, 80, 90, 100}, 2000);
-        state.stock.slots = {0, 0, c.heldElsewhere, 0, 0, 0};
+        state.stock.values = {0, 0, c.heldElsewhere, 0, 0, 0};
         state.workforce = c.workforceBefore;
         buy(FishKind::Angler, "25");
         EXPECT_EQ(state.workforce, c.workforceAfter) << c.heldElsewhere;
@@ -85,7 +85,7 @@ TEST_F(TradingTest, buyingHiresOneWorkerPerTenFishHeldAndNeverFires) {
 }
 
 TEST_F(TradingTest, refusedBuyStillHiresForTheStockAlreadyHeld) {
-    state.stock.slots = {0, 20, 20, 20, 20, 20};
+    state.stock.values = {0, 20, 20, 20, 20, 20};
     buy(FishKind::Trout, "5000");
 
     EXPECT_EQ(transcript.lines,

@@ -1,0 +1,127 @@
+#include "store/locale_date_texts.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QTime>
+
+namespace kelvaro {
+
+namespace {
+
+// The locale's short date with the year widened to four digits, so that it reads back
+// to the right century.
+QString dateFormatOf(const QLocale &locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+// The locale's time of day with seconds, without the time zone: the game's date has none.
+QString timeFormatOf(const QLocale &locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    static const QRegularExpression zone(QStringLiteral("[,\\s]*[\\(\\[]?t+[\\)\\]]?"));
+    QString result;
+    // Text between single quotes is literal and keeps any 't' it holds.
+    const QStringList pieces = format.split(QLatin1Char('\''));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            result += QLatin1Char('\'');
+        result += i % 2 == 0 ? QString(pieces[i]).remove(zone) : pieces[i];
+    }
+    return result.trimmed();
+}
+
+std::string std8(const QString &text) { return text.toStdString(); }
+
+CivilDateTime civil(const QDate &date, const QTime &time) {
+    return CivilDateTime{date.year(), date.month(),  date.day(),
+                         time.hour(), time.minute(), time.second()};
+}
+
+std::optional<CivilDateTime> readInLocale(const QString &text, const QLocale &locale) {
+    const QString dateFormat = dateFormatOf(locale);
+    const QDate dateOnly = locale.toDate(text, dateFormat);
+    if (dateOnly.isValid())
+        return civil(dateOnly, QTime(0, 0));
+    // Date and time are read apart, so that no time zone can shift or refuse the moment.
+    const QString timeFormat = timeFormatOf(locale);
+    for (qsizetype split = text.indexOf(QLatin1Char(' ')); split > 0;
+         split = text.indexOf(QLatin1Char(' '), split + 1)) {
+        const QDate date = locale.toDate(text.left(split), dateFormat);
+        if (!date.isValid())
+            continue;
+        const QTime time = locale.toTime(text.mid(split + 1), timeFormat);
+        if (time.isValid())
+            return civil(date, time);
+    }
+    return std::nullopt;
+}
+
+std::optional<CivilDateTime> readIso(const QString &text) {
+    const qsizetype split = text.indexOf(QLatin1Char('T'));
+    if (split < 0) {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        return date.isValid() ? std::optional(civil(date, QTime(0, 0))) : std::nullopt;
+    }
+    const QDate day = QDate::fromString(text.left(split), Qt::ISODate);
+    const QTime time = QTime::fromString(text.mid(split + 1), Qt::ISODate);
+    if (!day.isValid() || !time.isValid())
+        return std::nullopt;
+    return civil(day, time);
+}
+
+} // namespace
+
+LocaleDateTexts::LocaleDateTexts(QLocale locale) : locale_(std::move(locale)) {}
+
+std::string LocaleDateTexts::monthName(int month) const {
+    return std8(locale_.monthName(month, QLocale::LongFormat));
+}
+
+std::string LocaleDateTexts::monthAbbreviation(int month) const {
+    return std8(locale_.monthName(month, QLocale::ShortFormat));
+}
+
+LocaleDateTimeText::LocaleDateTimeText(QLocale locale) : locale_(std::move(locale)) {}
+
+std::string LocaleDateTimeText::toText(const CivilDateTime &moment) const {
+    const QDate date(moment.year, moment.month, moment.day);
+    const QTime time(moment.hour, moment.minute, moment.second);
+    QString text = locale_.toString(date, dateFormatOf(locale_));
+    if (!moment.isMidnight())
+        text += QLatin1Char(' ') + locale_.toString(time, timeFormatOf(locale_));
+    // A few locales write digits that Qt cannot read back; a save must always load again.
+    if (readInLocale(text, locale_) != moment) {
+        text = date.toString(Qt::ISODate);
+        if (!moment.isMidnight())
+            text += QLatin1Char('T') + time.toString(Qt::ISODate);
+    }
+    return std8(text);
+}
+
+std::optional<CivilDateTime> LocaleDateTimeText::fromText(const std::string &saved) const {
+    const QString text = QString::fromStdString(saved).trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (auto moment = readInLocale(text, locale_))
+        return moment;
+    if (auto moment = readInLocale(text, QLocale::c()))
+        return moment;
+    if (auto moment = readIso(text))
+        return moment;
+    // A save written under another language: English first, being the most common, then
+    // the forms of every locale we know. Where two locales read one text differently
+    // (3/7 as March or July), the first one wins.
+    if (auto moment = readInLocale(text, QLocale(QLocale::English, QLocale::UnitedStates)))
+        return moment;
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &other : locales) {
+        if (auto moment = readInLocale(text, other))
+            return moment;
+    }
+    return std::nullopt;
+}
+
+} // namespace kelvaro

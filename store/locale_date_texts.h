@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/platform.h"
+#include "store/date_time_text.h"
+
+#include <QLocale>
+
+namespace kelvaro {
+
+// Month names of a locale (by default the system's), for the date box.
+class LocaleDateTexts final : public DateTexts {
+  public:
+    explicit LocaleDateTexts(QLocale locale = QLocale::system());
+    std::string monthName(int month) const override;
+    std::string monthAbbreviation(int month) const override;
+
+  private:
+    QLocale locale_;
+};
+
+// The standard date-time text of a locale (by default the system's): its short date with a
+// four-digit year, then, unless it is midnight, its time of day with seconds. Reading also
+// accepts the forms written under the C locale and ISO 8601.
+class LocaleDateTimeText final : public DateTimeText {
+  public:
+    explicit LocaleDateTimeText(QLocale locale = QLocale::system());
+    std::string toText(const CivilDateTime &moment) const override;
+    std::optional<CivilDateTime> fromText(const std::string &text) const override;
+
+  private:
+    QLocale locale_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/game_state.h"
+#include "core/game_view.h"
+#include "core/user_dialogs.h"
+#include "store/date_time_text.h"
+#include "store/settings_store.h"
+
+namespace kelvaro {
+
+// The one save slot: money, the five stocks and the date of a game, in the settings store
+// of application "quira", section "kelvaro".
+struct SaveSlot {
+    SettingsStore &settings;
+    const DateTimeText &dateText;
+};
+
+// Writes the game over the previous save. Shows nothing, unless the store cannot be written:
+// then the player is told, and the previous save is kept.
+void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs);
+
+// Reads the saved money, stocks and date into the game and shows them, then asks for a new
+// company name. Prices and workforce stay; no day passes. When nothing is saved, or the save
+// is damaged, the player is told and nothing changes.
+void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view);
+
+} // namespace kelvaro
