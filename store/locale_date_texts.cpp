@@ -1,7 +1,10 @@
 #include "store/locale_date_texts.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTime>
 
 namespace kelvaro {
@@ -71,6 +74,33 @@ std::optional<CivilDateTime> readIso(const QString &text) {
     return civil(day, time);
 }
 
+// Every locale we know, less those that would read a text exactly as an earlier one does.
+const QList<QLocale> &distinctLocales() {
+    static const QList<QLocale> distinct = [] {
+        QList<QLocale> kept;
+        QSet<QString> forms;
+        for (const QLocale &locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            QStringList form{dateFormatOf(locale), timeFormatOf(locale), locale.zeroDigit(),
+                             locale.amText(), locale.pmText()};
+            for (int month = 1; month <= 12; ++month)
+                form << locale.monthName(month, QLocale::LongFormat)
+                     << locale.monthName(month, QLocale::ShortFormat);
+            const QString key = form.join(QChar(0x1f));
+            if (!forms.contains(key)) {
+                forms.insert(key);
+                kept.append(locale);
+            }
+        }
+        return kept;
+    }();
+    return distinct;
+}
+
+bool hasDigit(const QString &text) {
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 } // namespace
 
 LocaleDateTexts::LocaleDateTexts(QLocale locale) : locale_(std::move(locale)) {}
@@ -102,7 +132,8 @@ std::string LocaleDateTimeText::toText(const CivilDateTime &moment) const {
 
 std::optional<CivilDateTime> LocaleDateTimeText::fromText(const std::string &saved) const {
     const QString text = QString::fromStdString(saved).trimmed();
-    if (text.isEmpty())
+    // Every form of a date has the day in digits, in one script or another.
+    if (!hasDigit(text))
         return std::nullopt;
     if (auto moment = readInLocale(text, locale_))
         return moment;
@@ -115,9 +146,7 @@ std::optional<CivilDateTime> LocaleDateTimeText::fromText(const std::string &sav
     // (3/7 as March or July), the first one wins.
     if (auto moment = readInLocale(text, QLocale(QLocale::English, QLocale::UnitedStates)))
         return moment;
-    const QList<QLocale> locales =
-        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
-    for (const QLocale &other : locales) {
+    for (const QLocale &other : distinctLocales()) {
         if (auto moment = readInLocale(text, other))
             return moment;
     }

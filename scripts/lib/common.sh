@@ -5,8 +5,8 @@ kelvaro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Everything the project needs to build, test and run, from Debian 12's archive.
 kelvaro_packages=(
-  cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils

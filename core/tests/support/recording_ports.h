@@ -3,6 +3,7 @@
 #include "core/game_view.h"
 #include "core/platform.h"
 #include "core/user_dialogs.h"
+#include "support/fixed_clock.h"
 #include "support/transcript.h"
 
 #include <deque>
@@ -70,18 +71,6 @@ class ScriptedRandom final : public RandomSource {
   private:
     Transcript &transcript_;
     std::deque<double> values_;
-};
-
-// A clock stopped at one moment.
-class FixedClock final : public Clock {
-  public:
-    explicit FixedClock(CivilDateTime now) : now_(now) {}
-    void set(CivilDateTime now) { now_ = now; }
-    CivilDateTime localNow() const override { return now_; }
-    std::uint64_t ticks() const override { return 42; }
-
-  private:
-    CivilDateTime now_;
 };
 
 // The draw that gives a price (51 to 100), and the draw that gives a face of a roll of n.

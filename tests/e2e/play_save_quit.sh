@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Plays the built game on a private X server as a player would, with the keyboard and the
+# mouse: answers the greetings, names the company, waits a day, saves with Ctrl+S, and quits
+# through File > Quit. Checks the window title, the saved game and that the program ends.
+#
+# Usage: play_save_quit.sh PATH_TO_KELVARO
+set -euo pipefail
+
+program="$1"
+company="Reef Traders"
+
+work="$(mktemp -d)"
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A display of our own: the first free number from 91 on.
+start_x_server() {
+  local display
+  for display in $(seq 91 140); do
+    [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
+    Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local tries
+    for tries in $(seq 1 50); do
+      if xdpyinfo -display ":${display}" >/dev/null 2>&1; then
+        export DISPLAY=":${display}"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  fail "no X server could be started"
+}
+
+# The id of the one window whose title matches the pattern, waiting up to 20 seconds.
+window_titled() {
+  local id
+  id="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)" ||
+    fail "no window titled like '$1' appeared"
+  [ -n "$id" ] || fail "no window titled like '$1' appeared"
+  echo "$id"
+}
+
+# Gives the window the keyboard and presses the keys.
+keys_to() {
+  local id="$1"
+  shift
+  xdotool windowfocus --sync "$id"
+  xdotool key --delay 50 "$@"
+}
+
+# Answers with Enter every plain message (caption "Kelvaro") that a day brings, until none
+# has been open for a second.
+answer_plain_messages() {
+  local quiet=0 id
+  while [ "$quiet" -lt 10 ]; do
+    id="$(xdotool search --onlyvisible --name '^Kelvaro$' 2>/dev/null | head -n 1 || true)"
+    if [ -n "$id" ]; then
+      keys_to "$id" Return
+      quiet=0
+    else
+      quiet=$((quiet + 1))
+    fi
+    sleep 0.1
+  done
+}
+
+start_x_server
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+unset QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+
+"$program" >"$work/kelvaro.log" 2>&1 &
+game_pid=$!
+
+keys_to "$(window_titled '^Congratulations!$')" Return
+keys_to "$(window_titled '^No fish!$')" Return
+keys_to "$(window_titled ' 1000$')" Return
+
+prompt="$(window_titled '^Name$')"
+xdotool windowfocus --sync "$prompt"
+xdotool type --delay 30 "$company"
+xdotool key Return
+
+main="$(window_titled "^Kelvaro - ${company}\$")"
+[ "$(xdotool getwindowname "$main")" = "Kelvaro - ${company}" ] || fail "wrong window title"
+
+# The focus starts in the money box; five steps of Tab reach the Wait button.
+keys_to "$main" Tab Tab Tab Tab Tab space
+answer_plain_messages
+
+keys_to "$main" ctrl+s
+saved="$XDG_CONFIG_HOME/quira/quira.conf"
+for tries in $(seq 1 50); do
+  [ -s "$saved" ] && break
+  sleep 0.1
+done
+[ -s "$saved" ] || fail "Ctrl+S wrote no $saved"
+grep -qx '\[kelvaro\]' "$saved" || fail "no [kelvaro] section in $saved"
+for key in geld vissen1 vissen2 vissen3 vissen4 vissen5 datum; do
+  grep -q "^${key}=." "$saved" || fail "no value for $key in $saved"
+done
+for kind in 1 2 3 4 5; do
+  grep -qx "vissen${kind}=0" "$saved" || fail "a waited day changed the stock of kind $kind"
+done
+# A day with no workers costs nothing; only the tax inspector can take a tenth.
+grep -Eqx 'geld=(1000|900)' "$saved" || fail "unexpected money: $(grep ^geld= "$saved")"
+
+# File > Quit: the menu opens on a click on "File"; four steps down reach Quit.
+xdotool windowfocus --sync "$main"
+xdotool mousemove --window "$main" 18 10 click 1
+sleep 0.5
+xdotool key --delay 100 Down Down Down Down Return
+keys_to "$(window_titled '^Quit$')" Return
+
+for tries in $(seq 1 100); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$game_pid" 2>/dev/null; then
+  fail "the program still runs after Quit was answered Yes"
+fi
+wait "$game_pid" || fail "the program ended with status $?"
+game_pid=""
+echo "played a day, saved and quit"
