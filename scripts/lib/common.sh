@@ -9,7 +9,7 @@ kelvaro_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils libx11-dev time
 )
 
 # Installs whichever of the packages is missing; asks the archive only when one is.

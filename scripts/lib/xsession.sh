@@ -1,0 +1,64 @@
+# Shared by the scripts and tests that drive the game on a private X server.
+# Source it after defining "work" (a scratch folder) and "xvfb_pid" (empty); it defines
+# functions only.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A display of our own, the first free number from 91 on; the screen size may be given.
+start_x_server() {
+  local screen="${1:-1024x768x24}" display
+  for display in $(seq 91 140); do
+    [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
+    Xvfb ":${display}" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local tries
+    for tries in $(seq 1 50); do
+      if xdpyinfo -display ":${display}" >/dev/null 2>&1; then
+        export DISPLAY=":${display}"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  fail "no X server could be started"
+}
+
+# The id of the one window whose title matches the pattern, waiting up to 20 seconds.
+window_titled() {
+  local id
+  id="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)" ||
+    fail "no window titled like '$1' appeared"
+  [ -n "$id" ] || fail "no window titled like '$1' appeared"
+  echo "$id"
+}
+
+# Gives the window the keyboard and presses the keys.
+keys_to() {
+  local id="$1"
+  shift
+  xdotool windowfocus --sync "$id"
+  xdotool key --delay 50 "$@"
+}
+
+# Answers with Enter every plain message (caption "Kelvaro") that a day brings, until none
+# has been open for a second.
+answer_plain_messages() {
+  local quiet=0 id
+  while [ "$quiet" -lt 10 ]; do
+    id="$(xdotool search --onlyvisible --name '^Kelvaro$' 2>/dev/null | head -n 1 || true)"
+    if [ -n "$id" ]; then
+      keys_to "$id" Return
+      quiet=0
+    else
+      quiet=$((quiet + 1))
+    fi
+    sleep 0.1
+  done
+}

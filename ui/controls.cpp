@@ -1,0 +1,66 @@
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace kelvaro {
+
+namespace {
+
+void place(QWidget &control, const QString &name, QRect rect, const QFont &font) {
+    control.setObjectName(name);
+    control.setGeometry(rect);
+    control.setFont(font);
+}
+
+// Set for every colour group, so that neither an inactive window nor a dark desktop theme
+// changes the colours.
+void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, QColor colour) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, role, colour);
+}
+
+} // namespace
+
+QLabel *makeLabel(QWidget &parent, const QString &name, QRect rect, const QString &caption,
+                  const QFont &font, QColor colour, Qt::Alignment horizontalAlignment) {
+    auto *label = new QLabel(&parent);
+    place(*label, name, rect, font);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment(horizontalAlignment | Qt::AlignTop);
+    label->setAutoFillBackground(false);
+    QPalette palette = label->palette();
+    setColourEverywhere(palette, QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit *makeTextBox(QWidget &parent, const QString &name, QRect rect, const QString &text,
+                       const QFont &font, bool readOnly) {
+    auto *box = new QLineEdit(&parent);
+    place(*box, name, rect, font);
+    box->setText(text);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setReadOnly(readOnly);
+    QPalette palette = box->palette();
+    setColourEverywhere(palette, QPalette::Text, Qt::black);
+    setColourEverywhere(palette, QPalette::Base, Qt::white);
+    box->setPalette(palette);
+    return box;
+}
+
+QPushButton *makeButton(QWidget &parent, const QString &name, QRect rect, const QString &caption,
+                        const QFont &font) {
+    // A lone "&" would mark an access key; doubled, it shows as itself.
+    auto *button = new QPushButton(QString(caption).replace(u'&', QStringLiteral("&&")), &parent);
+    place(*button, name, rect, font);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace kelvaro

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/fish_kind.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kelvaro {
+
+class RuleLine;
+
+// The controls of the main window, under the names the game's code knows them by.
+// The per-kind controls are arrays indexed by FishKind, members 1 to 5 only.
+struct Form1Controls {
+    QLabel *lblNaam = nullptr;
+    QLabel *Label7 = nullptr; // "Prices"
+    QLabel *Label6 = nullptr; // "Company size"
+    QLabel *Label5 = nullptr; // "Date "
+    QLabel *Label4 = nullptr; // "Workers "
+    QLabel *Label3 = nullptr; // "Money "
+    QLabel *lblKabeljouw = nullptr;
+    QLabel *lblPaling = nullptr;
+    QLabel *lblZalm = nullptr;
+    QLabel *lblForel = nullptr;
+    QLabel *lblKarper = nullptr;
+    RuleLine *Line1 = nullptr;
+    RuleLine *Line2 = nullptr;
+    RuleLine *Line3 = nullptr;
+
+    PerKind<QLineEdit *> txtVissen;     // fish held
+    PerKind<QLineEdit *> txtMarktprijs; // today's price
+    PerKind<QPushButton *> cmdKopen;    // Buy
+    PerKind<QPushButton *> cmdVerkopen; // Sell
+    QLineEdit *txtJaar = nullptr;       // date
+    QLineEdit *txtWerkers = nullptr;    // workforce
+    QLineEdit *txtGeld = nullptr;       // money
+    QPushButton *cmdWachten = nullptr;  // Wait
+};
+
+// Makes every control at its place in the area, with the texts shown before a game starts.
+// From the back: the lines and labels, then the text boxes and buttons. The Tab key visits
+// the money, workforce and date boxes first.
+Form1Controls buildForm1Controls(QWidget &area);
+
+} // namespace kelvaro

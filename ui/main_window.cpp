@@ -1,0 +1,124 @@
+#include "ui/main_window.h"
+
+#include "core/day_advance.h"
+#include "core/game_start.h"
+#include "core/trading.h"
+#include "ui/menu_commands.h"
+#include "ui/menus.h"
+#include "ui/picture_area.h"
+#include "ui/window_title.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kelvaro {
+
+namespace {
+
+QString qt(const std::string &text) { return QString::fromStdString(text); }
+
+// A text wider than its box shows from its start, clipped on the right, as a box that was
+// never typed into does.
+void replaceText(QLineEdit *box, const QString &text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+} // namespace
+
+Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
+    : dialogs_(dialogs), platform_(platform), saveSlot_(saveSlot), area_(new PictureArea(this)),
+      controls_(buildForm1Controls(*area_)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kelvaro - Naam van het bedrijf"));
+    setCentralWidget(area_);
+    buildMenus();
+    connectButtons();
+}
+
+void Form1::connectButtons() {
+    for (const FishKind kind : allFishKinds) {
+        connect(controls_.cmdKopen[kind], &QPushButton::clicked, this,
+                [this, kind] { buyFish(state_, kind, dialogs_, *this, platform_); });
+        connect(controls_.cmdVerkopen[kind], &QPushButton::clicked, this,
+                [this, kind] { sellFish(state_, kind, dialogs_, *this, platform_); });
+    }
+    connect(controls_.cmdWachten, &QPushButton::clicked, this,
+            [this] { advanceDay(state_, dialogs_, *this, platform_); });
+}
+
+void Form1::buildMenus() {
+    buildMenuBar(*menuBar(),
+                 MenuCommands{
+                     .newGame = [this] { newGame(state_, dialogs_, *this, platform_); },
+                     .load = [this] { loadGame(state_, saveSlot_, dialogs_, *this); },
+                     .save = [this] { saveGame(state_, saveSlot_, dialogs_); },
+                     .quit = [this] { quitIfConfirmed(dialogs_, *this); },
+                     .renameCompany = [this] { renameCompany(state_, dialogs_, *this); },
+                     .info = [this] { showInfo(dialogs_); },
+                     .credits = [this] { showCredits(dialogs_); },
+                     .newRelease = [this] { showNewRelease(dialogs_); },
+                 });
+}
+
+void Form1::start() {
+    startGame(state_, dialogs_, *this, platform_);
+    showCentred();
+    controls_.txtGeld->setFocus();
+}
+
+void Form1::showCentred() {
+    // The client area opens at the picture area's own size, below the menu bar.
+    resize(area_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+    centreOnScreen();
+    show();
+    // Once shown, the window system may have told the size of its frame: centre that too.
+    centreOnScreen();
+    activateWindow();
+}
+
+void Form1::centreOnScreen() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1::showPrice(FishKind kind, std::int32_t price) {
+    replaceText(controls_.txtMarktprijs[kind], QString::number(price));
+}
+
+void Form1::showStock(FishKind kind, std::int32_t stock) {
+    replaceText(controls_.txtVissen[kind], QString::number(stock));
+}
+
+void Form1::showMoney(std::int32_t money) {
+    replaceText(controls_.txtGeld, QString::number(money));
+}
+
+void Form1::showWorkforce(std::int32_t workforce) {
+    replaceText(controls_.txtWerkers, QString::number(workforce));
+}
+
+void Form1::showDate(const std::string &text) { replaceText(controls_.txtJaar, qt(text)); }
+
+void Form1::showCompanyName(const std::string &name) { controls_.lblNaam->setText(qt(name)); }
+
+void Form1::setTitle(const std::string &title) { setWindowTitle(literalWindowTitle(qt(title))); }
+
+void Form1::endProgram() {
+    close();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    event->accept();
+    // Unconditional, unlike quit(): no window or handler can hold the program back.
+    QCoreApplication::exit(0);
+}
+
+} // namespace kelvaro

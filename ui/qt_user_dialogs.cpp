@@ -1,0 +1,71 @@
+#include "ui/qt_user_dialogs.h"
+
+#include "ui/text_prompt_dialog.h"
+#include "ui/window_title.h"
+
+#include <QMessageBox>
+
+namespace kelvaro {
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Kelvaro");
+
+QString qt(const std::string &text) { return QString::fromStdString(text); }
+
+QString captionOf(const std::optional<std::string> &title) {
+    return title ? qt(*title) : applicationTitle;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int runBox(QMessageBox::Icon icon, const QString &caption, const std::string &text,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+           QWidget *parent) {
+    QMessageBox box(icon, literalWindowTitle(caption), QString(), buttons, parent);
+    // Set before the text, so that the text is never taken for rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qt(text));
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+} // namespace
+
+void QtUserDialogs::setParentWindow(QWidget *window) { parent_ = window; }
+
+QWidget *QtUserDialogs::shownParent() const {
+    // A hidden parent would place the dialog over where the window is going to be, not
+    // in the middle of the screen.
+    return parent_ && parent_->isVisible() ? parent_.data() : nullptr;
+}
+
+void QtUserDialogs::showMessage(const std::string &text, const std::optional<std::string> &title,
+                                MessageIcon icon) {
+    runBox(boxIcon(icon), captionOf(title), text, QMessageBox::Ok, QMessageBox::Ok, shownParent());
+}
+
+bool QtUserDialogs::askYesNo(const std::string &text, const std::string &title) {
+    return runBox(QMessageBox::Question, qt(title), text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Yes, shownParent()) == QMessageBox::Yes;
+}
+
+std::string QtUserDialogs::promptText(const std::string &prompt,
+                                      const std::optional<std::string> &title) {
+    TextPromptDialog dialog(captionOf(title), qt(prompt), shownParent());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.answer().toStdString();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,140 @@
+// What the client area paints: the picture at its natural size, the three rules over it, and
+// the controls over those, with labels showing the picture around their text.
+
+#include "ui/rule_line.h"
+#include "ui/twips.h"
+#include "window_support/form_fixture.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace kelvaro::testing {
+namespace {
+
+const QColor white(255, 255, 255);
+const QColor orange(255, 192, 128);
+
+struct Rule {
+    const char *name;
+    QPoint fromTwips;
+    QPoint toTwips;
+    QColor colour;
+    int width;
+    QPoint paintedPixel; // a point of the rule away from any text
+};
+
+const Rule rules[] = {
+    {"Line1", {120, 960}, {10080, 960}, orange, 3, {20, 64}},
+    {"Line2", {600, 2280}, {3720, 2280}, white, 1, {44, 152}},
+    {"Line3", {4680, 1560}, {7800, 1560}, white, 1, {316, 104}},
+};
+
+class Form1Picture : public FormFixture {
+  protected:
+    QImage background{QStringLiteral(":/kelvaro/background.png")};
+
+    // The client area as drawn, with or without the controls on it.
+    QImage paintedArea(bool withControls) const {
+        QWidget *area = form->centralWidget();
+        QImage image(area->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        area->render(&image, QPoint(), QRegion(),
+                     withControls ? QWidget::DrawChildren : QWidget::RenderFlags());
+        return image;
+    }
+};
+
+TEST_F(Form1Picture, backgroundPictureIsThePhotographOf789By498) {
+    ASSERT_FALSE(background.isNull());
+    EXPECT_EQ(background.size(), QSize(789, 498));
+}
+
+TEST_F(Form1Picture, rulesRunBetweenTheirPointsInTheirColourAndWidth) {
+    startForm();
+    const QImage painted = paintedArea(true);
+    for (const Rule &rule : rules) {
+        auto *line = form->findChild<RuleLine *>(QLatin1String(rule.name));
+        ASSERT_NE(line, nullptr) << rule.name;
+        EXPECT_EQ(line->parentWidget(), form->centralWidget());
+        EXPECT_EQ(line->from(), pointFromTwips(rule.fromTwips.x(), rule.fromTwips.y()));
+        EXPECT_EQ(line->to(), pointFromTwips(rule.toTwips.x(), rule.toTwips.y()));
+        EXPECT_EQ(line->colour(), rule.colour) << rule.name;
+        EXPECT_EQ(line->lineWidth(), rule.width) << rule.name;
+        EXPECT_TRUE(line->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_EQ(painted.pixelColor(rule.paintedPixel), rule.colour) << rule.name;
+    }
+}
+
+TEST_F(Form1Picture, lineOneIsThreePixelsThickAndTheOthersOne) {
+    startForm();
+    const QImage painted = paintedArea(true);
+    EXPECT_EQ(painted.pixelColor(20, 63), orange);
+    EXPECT_EQ(painted.pixelColor(20, 65), orange);
+    for (const QPoint beside : {QPoint(20, 61), QPoint(20, 67), QPoint(44, 150), QPoint(44, 154),
+                                QPoint(316, 102), QPoint(316, 106)})
+        EXPECT_EQ(painted.pixelColor(beside), background.pixelColor(beside))
+            << beside.x() << "," << beside.y();
+}
+
+TEST_F(Form1Picture, pictureIsPaintedUnscaledFromTheTopLeftCorner) {
+    startForm();
+    form->resize(1000, 700);
+    ASSERT_GE(form->centralWidget()->height(), 498);
+    const QImage painted = paintedArea(false);
+    for (const QPoint point :
+         {QPoint(0, 0), QPoint(400, 200), QPoint(788, 374), QPoint(100, 450), QPoint(788, 497)})
+        EXPECT_EQ(painted.pixelColor(point), background.pixelColor(point))
+            << point.x() << "," << point.y();
+}
+
+TEST_F(Form1Picture, pictureIsNotRepeatedBeyondItsEdges) {
+    startForm();
+    form->resize(1000, 700);
+    const QImage painted = paintedArea(false);
+    EXPECT_EQ(painted.pixelColor(900, 100).alpha(), 0);
+    EXPECT_EQ(painted.pixelColor(100, 600).alpha(), 0);
+}
+
+TEST_F(Form1Picture, labelsShowThePictureAroundTheirText) {
+    startForm();
+    const QImage painted = paintedArea(true);
+    // Right of the company name and of "Angler:", inside the labels.
+    for (const QPoint point : {QPoint(640, 20), QPoint(350, 122)})
+        EXPECT_EQ(painted.pixelColor(point), background.pixelColor(point))
+            << point.x() << "," << point.y();
+}
+
+TEST_F(Form1Picture, boxesAndButtonsLieOverTheLinesAndLabels) {
+    const QObjectList stack = form->centralWidget()->children(); // back to front
+    qsizetype frontmostGraphic = -1;
+    qsizetype backmostControl = stack.size();
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        if (qobject_cast<QLabel *>(stack[i]) || dynamic_cast<RuleLine *>(stack[i]))
+            frontmostGraphic = i;
+        else if (qobject_cast<QLineEdit *>(stack[i]) || qobject_cast<QPushButton *>(stack[i]))
+            backmostControl = std::min(backmostControl, i);
+    }
+    EXPECT_EQ(frontmostGraphic, 13); // eleven labels and three lines
+    EXPECT_LT(frontmostGraphic, backmostControl);
+}
+
+TEST_F(Form1Picture, enlargingTheWindowMovesNoControl) {
+    startForm();
+    std::map<QString, QRect> before;
+    for (const QWidget *child : form->centralWidget()->findChildren<QWidget *>())
+        before[child->objectName()] = child->geometry();
+    const QPoint areaBefore = form->centralWidget()->pos();
+
+    form->resize(1200, 760);
+    form->resize(500, 300);
+    form->resize(1000, 600);
+
+    EXPECT_EQ(form->centralWidget()->pos(), areaBefore);
+    for (const QWidget *child : form->centralWidget()->findChildren<QWidget *>())
+        EXPECT_EQ(child->geometry(), before[child->objectName()])
+            << child->objectName().toStdString();
+}
+
+} // namespace
+} // namespace kelvaro::testing

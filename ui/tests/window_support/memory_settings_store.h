@@ -1,0 +1,43 @@
+#pragma once
+
+#include "store/settings_store.h"
+
+#include <map>
+#include <tuple>
+
+namespace kelvaro::testing {
+
+// A settings store in memory; every value can be read and set by the test.
+class MemorySettingsStore final : public SettingsStore {
+  public:
+    using Address = std::tuple<std::string, std::string, std::string>;
+
+    void write(const std::string &application, const std::string &section, const std::string &key,
+               const std::string &value) override {
+        values[{application, section, key}] = value;
+    }
+    std::optional<std::string> read(const std::string &application, const std::string &section,
+                                    const std::string &key) const override {
+        const auto found = values.find({application, section, key});
+        if (found == values.end())
+            return std::nullopt;
+        return found->second;
+    }
+    bool commit() override {
+        ++commits;
+        return true;
+    }
+
+    // The saved game's value under a key of application "quira", section "kelvaro".
+    std::optional<std::string> saved(const std::string &key) const {
+        return read("quira", "kelvaro", key);
+    }
+    void save(const std::string &key, const std::string &value) {
+        write("quira", "kelvaro", key, value);
+    }
+
+    std::map<Address, std::string> values;
+    int commits = 0;
+};
+
+} // namespace kelvaro::testing
