@@ -1,5 +1,6 @@
 #include "ui/form_controls.h"
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/rule_line.h"
@@ -131,6 +132,7 @@ Form1Controls buildForm1Controls(QWidget &area) {
     buildLinesAndLabels(area, form);
     buildBoxesAndButtons(area, form);
     setFocusOrder(form);
+    describeForScreenReaders(form);
     return form;
 }
 

@@ -10,6 +10,7 @@ kelvaro_packages=(
   qt6-base-dev libgl-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils libx11-dev time
+  desktop-file-utils appstream dpkg-dev
 )
 
 # Installs whichever of the packages is missing; asks the archive only when one is.
