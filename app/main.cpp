@@ -1,6 +1,7 @@
 // The program: the platform services, the saved-game slot, the dialogs and the main window,
 // then the event loop until the game ends.
 
+#include "assets.h"
 #include "core/mixing_random.h"
 #include "core/platform.h"
 #include "core/system_clock.h"
@@ -11,24 +12,12 @@
 #include "ui/qt_user_dialogs.h"
 
 #include <QApplication>
-#include <QIcon>
-
-namespace {
-
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128})
-        icon.addFile(QStringLiteral(":/kelvaro/icon-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(kelvaro::appIcon());
 
     kelvaro::SystemClock clock;
     kelvaro::MixingRandom random(clock, kelvaro::systemEntropy());
