@@ -4,36 +4,15 @@
 #include "fuzz_input.h"
 #include "store/locale_date_texts.h"
 #include "store/saved_game.h"
+#include "store_support/memory_settings_store.h"
 #include "support/quiet_ports.h"
 
-#include <map>
 #include <regex>
 #include <sstream>
 
 namespace {
 
 using namespace kelvaro;
-
-// The settings store as a plain map, so each input starts from exactly its own save.
-class MapStore final : public SettingsStore {
-  public:
-    std::map<std::string, std::string> values;
-
-    void write(const std::string &, const std::string &, const std::string &key,
-               const std::string &value) override {
-        values[key] = value;
-    }
-    std::optional<std::string> read(const std::string &application, const std::string &section,
-                                    const std::string &key) const override {
-        if (application != "quira" || section != "kelvaro")
-            fuzzing::brokenInvariant("the save was looked for in the wrong place");
-        const auto found = values.find(key);
-        if (found == values.end())
-            return std::nullopt;
-        return found->second;
-    }
-    bool commit() override { return true; }
-};
 
 const std::array<std::string, 7> keys{"geld",    "vissen1", "vissen2", "vissen3",
                                       "vissen4", "vissen5", "datum"};
@@ -59,12 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzing::FuzzInput input(data, size);
     const auto present = input.take<std::uint8_t>();
     std::istringstream fields(input.rest());
-    MapStore store;
+    testing::MemorySettingsStore store;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         std::string field;
         std::getline(fields, field, '\n');
         if (present & (1u << i))
-            store.values[keys[i]] = field;
+            store.save(keys[i], field);
     }
 
     GameState state;
@@ -85,14 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bool sound = true;
     std::array<std::int32_t, 6> integers{};
     for (std::size_t i = 0; i < 6; ++i) {
-        const auto found = store.values.find(keys[i]);
-        const auto value = found == store.values.end() ? std::nullopt : savedInteger(found->second);
+        const std::optional<std::string> text = store.saved(keys[i]);
+        const auto value = text ? savedInteger(*text) : std::nullopt;
         sound = sound && value.has_value();
         integers[i] = value.value_or(0);
     }
-    const auto date = store.values.find("datum");
-    const std::optional<CivilDateTime> moment =
-        date == store.values.end() ? std::nullopt : dateText.fromText(date->second);
+    const std::optional<std::string> date = store.saved("datum");
+    const std::optional<CivilDateTime> moment = date ? dateText.fromText(*date) : std::nullopt;
     sound = sound && moment.has_value() && moment->isValid();
 
     const bool applied = dialogs.prompts == 1;
