@@ -28,7 +28,7 @@ QPixmap kelvaro::pixmap(const QString &name, qreal devicePixelRatio) {
 
 QIcon kelvaro::appIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 128})
+    for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/kelvaro/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-// The game's pictures, embedded as Qt resources by the kelvaro_assets library:
+// The game's pictures, rendered from background.svg and icon.svg when the game is built and
+// embedded as Qt resources by the kelvaro_assets library:
 //
 //     :/kelvaro/background.png     789 x 498, with background@2x.png (1578 x 996) for screens
 //                                  with a device pixel ratio of 2
-//     :/kelvaro/icon-16.png, icon-32.png, icon-48.png, icon-128.png
+//     :/kelvaro/icon-16.png, icon-32.png, icon-48.png, icon-64.png, icon-128.png, icon-256.png
 //
 // Linking kelvaro_assets with CMake is enough to use these paths: the resources register
 // themselves when the program starts, no call is needed.

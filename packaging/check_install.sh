@@ -29,10 +29,11 @@ check_tree() {
   [ -x "$root/bin/$program" ] || fail "Exec=$program is not installed in $root/bin"
   grep -q "<binary>$program</binary>" "$metainfo" || fail "the metainfo names another binary"
   icon="$(sed -n 's/^Icon=//p' "$desktop")"
-  for size in 16 32 48 128; do
+  for size in 16 32 48 64 128 256; do
     [ -f "$root/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] ||
       fail "no ${size}px icon named $icon"
   done
+  [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo launches another desktop entry"
 }

@@ -7,7 +7,7 @@ kelvaro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 kelvaro_packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev librsvg2-bin
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils libx11-dev time
   desktop-file-utils appstream dpkg-dev

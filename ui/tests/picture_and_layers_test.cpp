@@ -50,6 +50,29 @@ TEST_F(Form1Picture, backgroundPictureIsThePhotographOf789By498) {
     EXPECT_EQ(background.size(), QSize(789, 498));
 }
 
+// The picture equals its water-only rendering (the same art with the fish hidden) everywhere
+// under a control and two pixels around it, and differs from it where the fish swim.
+TEST_F(Form1Picture, noFishOfThePictureLiesUnderAControl) {
+    const QImage water(QStringLiteral(KELVARO_WATER_PICTURE));
+    ASSERT_EQ(water.size(), QSize(789, 498));
+    for (const QPoint fish :
+         {QPoint(106, 326), QPoint(282, 334), QPoint(150, 97), QPoint(704, 327), QPoint(170, 430)})
+        EXPECT_NE(background.pixel(fish), water.pixel(fish)) << fish.x() << "," << fish.y();
+
+    const QList<QWidget *> controls =
+        form->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(controls.size(), 38); // eleven labels, three lines, thirteen boxes, eleven buttons
+    const QRect visible(0, 0, 789, 375);
+    for (const QWidget *control : controls) {
+        const QRect around = control->geometry().adjusted(-2, -2, 2, 2) & visible;
+        int fishPixels = 0;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x)
+                fishPixels += background.pixel(x, y) != water.pixel(x, y);
+        EXPECT_EQ(fishPixels, 0) << control->objectName().toStdString();
+    }
+}
+
 TEST_F(Form1Picture, rulesRunBetweenTheirPointsInTheirColourAndWidth) {
     startForm();
     const QImage painted = paintedArea(true);
