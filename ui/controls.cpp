@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace kelvaro {
 
@@ -51,6 +53,21 @@ QLineEdit *makeTextBox(QWidget &parent, const QString &name, QRect rect, const Q
     setColourEverywhere(palette, QPalette::Base, Qt::white);
     box->setPalette(palette);
     return box;
+}
+
+int textWidthOf(const QLineEdit &box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    option.state |= QStyle::State_Sunken;
+    const QRect contents = box.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
+                               .marginsRemoved(box.textMargins());
+    // QLineEdit keeps two pixels on either side of its text, and scrolls a wider text.
+    constexpr int lineEditMargin = 2;
+    return contents.width() - 2 * lineEditMargin;
 }
 
 QPushButton *makeButton(QWidget &parent, const QString &name, QRect rect, const QString &caption,

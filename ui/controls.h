@@ -23,6 +23,9 @@ QLabel *makeLabel(QWidget &parent, const QString &name, QRect rect, const QStrin
 QLineEdit *makeTextBox(QWidget &parent, const QString &name, QRect rect, const QString &text,
                        const QFont &font, bool readOnly);
 
+// The width a box has for its text: inside the frame and the margins, without scrolling.
+int textWidthOf(const QLineEdit &box);
+
 // Never a default button, so Enter in a box presses nothing.
 QPushButton *makeButton(QWidget &parent, const QString &name, QRect rect, const QString &caption,
                         const QFont &font);

@@ -3,9 +3,12 @@
 #include "core/day_advance.h"
 #include "core/game_start.h"
 #include "core/trading.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "ui/menu_commands.h"
 #include "ui/menus.h"
 #include "ui/picture_area.h"
+#include "ui/window_placement.h"
 #include "ui/window_title.h"
 
 #include <QCloseEvent>
@@ -37,8 +40,18 @@ Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelvaro - Naam van het bedrijf"));
     setCentralWidget(area_);
+    fitDateBoxToTheLongestDate();
     buildMenus();
     connectButtons();
+}
+
+void Form1::fitDateBoxToTheLongestDate() {
+    // The widest date of each month in the player's language; digits are all one width.
+    QStringList dates;
+    for (int month = 1; month <= 12; ++month)
+        dates << qt(longDateText(platform_.dateTexts, CivilDateTime{2028, month, 28}));
+    QLineEdit &box = *controls_.txtJaar;
+    box.setFont(shrunkToFit(box.font(), dates, textWidthOf(box)));
 }
 
 void Form1::connectButtons() {
@@ -83,9 +96,8 @@ void Form1::showCentred() {
 }
 
 void Form1::centreOnScreen() {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    // frameGeometry() and move() both measure the frame, title bar included.
+    move(openingTopLeft(frameGeometry().size(), screen()->availableGeometry()));
 }
 
 void Form1::showPrice(FishKind kind, std::int32_t price) {

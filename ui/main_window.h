@@ -40,6 +40,7 @@ class Form1 final : public QMainWindow, public GameView {
     void closeEvent(QCloseEvent *event) override;
 
   private:
+    void fitDateBoxToTheLongestDate();
     void connectButtons();
     void buildMenus();
     void showCentred();

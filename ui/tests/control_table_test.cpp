@@ -1,12 +1,17 @@
 // Every control of the main window as the player sees it before the game start: name, place,
-// text, font, colour, alignment and whether it can be typed into.
+// text, font, colour, alignment and whether it can be typed into; and that every text the game
+// can write there fits.
 
+#include "ui/fonts.h"
 #include "ui/twips.h"
 #include "window_support/form_fixture.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <optional>
 #include <set>
@@ -22,48 +27,53 @@ struct Control {
     Type type;
     QRect twips; // left, top, width, height
     QString text;
-    QString family; // empty: the desktop's user-interface font
-    qreal points;
-    bool bold;
-    QColor colour;           // labels only; every text box is black on white
+    qreal points;  // as the layout asks, in Verdana, Tahoma or the desktop's font
+    QString face;  // what the reference machine draws with: Debian 12 with the project's fonts
+    QColor colour; // labels only; every text box is black on white
     Qt::Alignment alignment; // horizontal; buttons centre their captions themselves
     bool readOnly;
 };
 
 const QColor white(255, 255, 255);
 const QColor orange(255, 192, 128);
-const QString verdana = QStringLiteral("Verdana");
-const QString tahoma = QStringLiteral("Tahoma");
+// Verdana and Tahoma are not installed there: DejaVu Sans stands in for Verdana and the
+// desktop's font, its condensed face for Tahoma.
+const QString sansBold21 = QStringLiteral("DejaVu Sans Bold 21px");
+const QString sans19 = QStringLiteral("DejaVu Sans Book 19px");
+const QString sansBold13 = QStringLiteral("DejaVu Sans Bold 13px");
+const QString condensedBold11 = QStringLiteral("DejaVu Sans Condensed Bold 11px");
+const QString condensedBold13 = QStringLiteral("DejaVu Sans Condensed Bold 13px");
+const QString sans11 = QStringLiteral("DejaVu Sans Book 11px");
 
 void PrintTo(const Control &c, std::ostream *out) { *out << c.name; }
 
 std::vector<Control> controlTable() {
     // clang-format off
     std::vector<Control> table{
-        {"lblNaam", Type::Label, {120, 240, 9855, 375}, "Name of the company", verdana, 15.75, true, orange, Qt::AlignLeft, false},
-        {"Label7", Type::Label, {4560, 1200, 3135, 375}, "Prices", verdana, 14.25, false, white, Qt::AlignHCenter, false},
-        {"Label6", Type::Label, {600, 1920, 3135, 375}, "Company size", verdana, 14.25, false, white, Qt::AlignHCenter, false},
-        {"Label5", Type::Label, {480, 2880, 1455, 375}, "Date ", verdana, 9.75, true, white, Qt::AlignRight, false},
-        {"Label4", Type::Label, {480, 3360, 1455, 375}, "Workers ", verdana, 9.75, true, white, Qt::AlignRight, false},
-        {"Label3", Type::Label, {1080, 3840, 855, 255}, "Money ", verdana, 9.75, true, white, Qt::AlignRight, false},
-        {"txtJaar", Type::TextBox, {2040, 2880, 1575, 285}, "", tahoma, 8.25, true, {}, Qt::AlignLeft, true},
-        {"txtWerkers", Type::TextBox, {2040, 3330, 1575, 285}, "", tahoma, 9.75, true, {}, Qt::AlignLeft, true},
-        {"txtGeld", Type::TextBox, {2040, 3810, 1575, 285}, "", tahoma, 9.75, true, {}, Qt::AlignLeft, true},
-        {"cmdWachten", Type::Button, {6000, 4560, 3135, 375}, "Wait", {}, 8.25, false, {}, {}, false},
-        {"lblKabeljouw", Type::Label, {4080, 1800, 1215, 375}, "Angler:", verdana, 9.75, true, white, Qt::AlignLeft, false},
-        {"lblPaling", Type::Label, {4080, 2280, 1095, 375}, "Eels:", verdana, 9.75, true, white, Qt::AlignLeft, false},
-        {"lblZalm", Type::Label, {4080, 2760, 1095, 375}, "Salmon:", verdana, 9.75, true, white, Qt::AlignLeft, false},
-        {"lblForel", Type::Label, {4080, 3240, 1095, 375}, "Trout:", verdana, 9.75, true, white, Qt::AlignLeft, false},
-        {"lblKarper", Type::Label, {4080, 3720, 1095, 375}, "Carp:", verdana, 9.75, true, white, Qt::AlignLeft, false},
+        {"lblNaam", Type::Label, {120, 240, 9855, 375}, "Name of the company", 15.75, sansBold21, orange, Qt::AlignLeft, false},
+        {"Label7", Type::Label, {4560, 1200, 3135, 375}, "Prices", 14.25, sans19, white, Qt::AlignHCenter, false},
+        {"Label6", Type::Label, {600, 1920, 3135, 375}, "Company size", 14.25, sans19, white, Qt::AlignHCenter, false},
+        {"Label5", Type::Label, {480, 2880, 1455, 375}, "Date ", 9.75, sansBold13, white, Qt::AlignRight, false},
+        {"Label4", Type::Label, {480, 3360, 1455, 375}, "Workers ", 9.75, sansBold13, white, Qt::AlignRight, false},
+        {"Label3", Type::Label, {1080, 3840, 855, 255}, "Money ", 9.75, sansBold13, white, Qt::AlignRight, false},
+        {"txtJaar", Type::TextBox, {2040, 2880, 1575, 285}, "", 8.25, condensedBold11, {}, Qt::AlignLeft, true},
+        {"txtWerkers", Type::TextBox, {2040, 3330, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true},
+        {"txtGeld", Type::TextBox, {2040, 3810, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true},
+        {"cmdWachten", Type::Button, {6000, 4560, 3135, 375}, "Wait", 8.25, sans11, {}, {}, false},
+        {"lblKabeljouw", Type::Label, {4080, 1800, 1215, 375}, "Angler:", 9.75, sansBold13, white, Qt::AlignLeft, false},
+        {"lblPaling", Type::Label, {4080, 2280, 1095, 375}, "Eels:", 9.75, sansBold13, white, Qt::AlignLeft, false},
+        {"lblZalm", Type::Label, {4080, 2760, 1095, 375}, "Salmon:", 9.75, sansBold13, white, Qt::AlignLeft, false},
+        {"lblForel", Type::Label, {4080, 3240, 1095, 375}, "Trout:", 9.75, sansBold13, white, Qt::AlignLeft, false},
+        {"lblKarper", Type::Label, {4080, 3720, 1095, 375}, "Carp:", 9.75, sansBold13, white, Qt::AlignLeft, false},
     };
     // The grid: row k at top 1800 + 480 (k - 1), all 375 high.
     for (int row = 1; row <= 5; ++row) {
         const int top = 1800 + 480 * (row - 1);
         const std::string member = "(" + std::to_string(row) + ")";
-        table.push_back({"txtVissen" + member, Type::TextBox, {5400, top, 1575, 375}, "Text1", {}, 8.25, false, {}, Qt::AlignLeft, false});
-        table.push_back({"txtMarktprijs" + member, Type::TextBox, {7080, top, 1455, 375}, "Text1", {}, 8.25, false, {}, Qt::AlignLeft, false});
-        table.push_back({"cmdKopen" + member, Type::Button, {8640, top, 1575, 375}, "Buy", {}, 8.25, false, {}, {}, false});
-        table.push_back({"cmdVerkopen" + member, Type::Button, {10320, top, 1455, 375}, "Sell", {}, 8.25, false, {}, {}, false});
+        table.push_back({"txtVissen" + member, Type::TextBox, {5400, top, 1575, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false});
+        table.push_back({"txtMarktprijs" + member, Type::TextBox, {7080, top, 1455, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false});
+        table.push_back({"cmdKopen" + member, Type::Button, {8640, top, 1575, 375}, "Buy", 8.25, sans11, {}, {}, false});
+        table.push_back({"cmdVerkopen" + member, Type::Button, {10320, top, 1455, 375}, "Sell", 8.25, sans11, {}, {}, false});
     }
     // clang-format on
     return table;
@@ -91,15 +101,11 @@ TEST_P(ControlTable, controlSitsInTheClientAreaWithItsTextAndFont) {
     EXPECT_TRUE(widget->isEnabled());
 
     const QFont font = widget->font();
-    const QString family =
-        expected.family.isEmpty() ? QApplication::font().family() : expected.family;
-    EXPECT_EQ(font.family(), family);
-    const QString resolved = QFontInfo(font).family();
-    EXPECT_TRUE(resolved == family || resolved == QStringLiteral("DejaVu Sans") ||
-                expected.family.isEmpty())
-        << resolved.toStdString();
     EXPECT_DOUBLE_EQ(font.pointSizeF(), expected.points);
-    EXPECT_EQ(font.weight(), expected.bold ? QFont::Bold : QFont::Normal);
+    const QFontInfo drawn(font);
+    EXPECT_EQ(
+        QStringLiteral("%1 %2 %3px").arg(drawn.family(), drawn.styleName()).arg(drawn.pixelSize()),
+        expected.face);
     EXPECT_FALSE(font.italic());
 
     switch (expected.type) {
@@ -140,7 +146,53 @@ TEST_P(ControlTable, controlSitsInTheClientAreaWithItsTextAndFont) {
     }
 }
 
+// The longest texts the game writes into the control: every month's date in English, German
+// and French, the 32-bit extremes, a long company name, or else its caption.
+QStringList longestTexts(const Control &control) {
+    if (control.name == "txtJaar") {
+        QStringList dates;
+        for (const auto language : {QLocale::English, QLocale::German, QLocale::French})
+            for (int month = 1; month <= 12; ++month)
+                dates << QStringLiteral("30 %1 2026").arg(QLocale(language).monthName(month));
+        return dates;
+    }
+    if (control.type == Type::TextBox)
+        return {control.text, QStringLiteral("-2147483648"), QStringLiteral("2147483647")};
+    if (control.name == "lblNaam")
+        return {control.text, QStringLiteral("Copper Butterflyfish Farms Ltd")};
+    return {control.text};
+}
+
+TEST_P(ControlTable, everyTextTheGameCanWriteFitsTheControlAtScaleOne) {
+    const Control &expected = GetParam();
+    auto *widget = form->findChild<QWidget *>(QString::fromStdString(expected.name));
+    ASSERT_NE(widget, nullptr);
+    QRect room = widget->contentsRect();
+    if (expected.type == Type::TextBox) {
+        // Fusion's frame of 2 pixels, then QLineEdit's own margin of 2 pixels across.
+        room = widget->rect().adjusted(4, 2, -4, -2);
+    } else if (expected.type == Type::Button) {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        room = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
+    }
+    const QFontMetrics metrics(widget->font());
+    EXPECT_LE(metrics.height(), room.height());
+    for (const QString &text : longestTexts(expected))
+        EXPECT_LE(metrics.horizontalAdvance(text), room.width()) << text.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Form1, ControlTable, ::testing::ValuesIn(controlTable()), testName);
+
+TEST(DateBoxFont, shrinksOnlyWhileADateIsWiderThanTheBox) {
+    QFont wide(QStringLiteral("DejaVu Sans"));
+    wide.setPixelSize(11);
+    wide.setBold(true);
+    const QStringList dates{QStringLiteral("30 Mai 2026"), QStringLiteral("30 September 2026")};
+    EXPECT_EQ(QFontInfo(shrunkToFit(wide, dates, 97)).pixelSize(), 8);
+    EXPECT_EQ(QFontInfo(shrunkToFit(wide, dates, 122)).pixelSize(), 11);
+    EXPECT_EQ(QFontInfo(shrunkToFit(wide, dates, 10)).pixelSize(), 6);
+}
 
 class Form1Controls : public FormFixture {};
 

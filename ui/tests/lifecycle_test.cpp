@@ -1,5 +1,6 @@
 // How the window comes up and how the program ends.
 
+#include "ui/window_placement.h"
 #include "window_support/form_fixture.h"
 
 #include <QApplication>
@@ -114,6 +115,24 @@ TEST_F(Form1Lifecycle, windowOpensCentredWithAClientAreaOf789By375) {
     const QPoint offCentre =
         form->frameGeometry().center() - form->screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << "," << offCentre.y();
+}
+
+TEST(WindowPlacement, opensCentredWhereItFitsElseWithItsTopLeftCornerOnTheScreen) {
+    struct Case {
+        QSize frame;
+        QRect available;
+        QPoint topLeft;
+    };
+    const Case cases[] = {
+        {{789, 421}, {0, 0, 800, 800}, {5, 189}},           // fits: centred
+        {{789, 421}, {0, 0, 640, 480}, {0, 29}},            // too wide: at the left edge
+        {{789, 421}, {0, 27, 640, 373}, {0, 27}},           // a panel on top, too high as well
+        {{800, 600}, {1920, 0, 1024, 768}, {2032, 84}},     // the second screen of two
+        {{1100, 300}, {-1024, 0, 1024, 768}, {-1024, 234}}, // a screen left of the first
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(openingTopLeft(c.frame, c.available), c.topLeft)
+            << c.available.width() << "x" << c.available.height();
 }
 
 TEST_F(Form1Lifecycle, windowIsAnOrdinaryResizableTopLevelWindow) {
