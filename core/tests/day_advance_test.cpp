@@ -187,6 +187,18 @@ TEST_F(DayAdvanceTest, forcedSaleThatFallsShortEndsTheProgramAsTheLastStep) {
                        "stock 5 = 0", "plain: Sorry, you've gone bankrupt!!!", "endProgram"}}));
 }
 
+TEST_F(DayAdvanceTest, moneyOfExactlyZeroAfterTheWagesSellsNothing) {
+    state.money = 30;
+    state.workforce = 3;
+    state.stock[FishKind::Trout] = 5;
+    scriptDay(tomorrowsPrices, 4);
+
+    EXPECT_EQ(passDay(), DayOutcome::GameGoesOn);
+
+    EXPECT_EQ(transcript.lines, dayOpening(tomorrowsPrices, tomorrow, 0));
+    EXPECT_EQ(state.stock[FishKind::Trout], 5);
+}
+
 TEST_F(DayAdvanceTest, moneyOfExactlyZeroAfterTheForcedSaleIsNoBankruptcy) {
     state.money = 0;
     state.workforce = 51;
@@ -211,6 +223,10 @@ TEST_F(DayAdvanceTest, dateMovesOneCalendarDayKeepingTheTimeOfDay) {
         {{2028, 2, 29, 12, 0, 0}, {2028, 3, 1, 12, 0, 0}, "01 March 2028"},
         {{2100, 2, 28, 1, 2, 3}, {2100, 3, 1, 1, 2, 3}, "01 March 2100"},
         {{999, 4, 30, 6, 7, 8}, {999, 5, 1, 6, 7, 8}, "01 May 0999"},
+        {{2026, 9, 30, 8, 0, 0}, {2026, 10, 1, 8, 0, 0}, "01 October 2026"},
+        {{1900, 2, 28, 8, 0, 0}, {1900, 3, 1, 8, 0, 0}, "01 March 1900"},
+        {{2000, 2, 28, 8, 0, 0}, {2000, 2, 29, 8, 0, 0}, "29 February 2000"},
+        {{32767, 12, 31, 8, 0, 0}, {32767, 12, 31, 8, 0, 0}, "31 December 32767"},
     };
     for (const auto &c : cases) {
         playing(todaysPrices);

@@ -106,15 +106,26 @@ TEST_F(TradingTest, zeroAmountStillMeetsTheMoneyCheckWhenInDebt) {
 
 TEST_F(TradingTest, typedAmountsAreRoundedToEvenOnlyWhenStored) {
     const struct {
+        bool buying;
         std::string typed;
-        std::int32_t stockAfter;
-        std::int32_t moneyAfter;
-    } cases[] = {{"2.5", 12, 850}, {"3.5", 14, 790}, {" .5 ", 10, 970},
-                 {"+7", 17, 580},  {"5.", 15, 700},  {"0.25", 10, 985}};
+        int price;
+        std::int32_t stockAfter; // from 10
+        std::int32_t moneyAfter; // from 1000
+    } cases[] = {
+        {true, "2.5", 60, 12, 850},   {true, "3.5", 60, 14, 790},   {true, " .5 ", 60, 10, 970},
+        {true, "+7", 60, 17, 580},    {true, "5.", 60, 15, 700},    {true, "0.25", 60, 10, 985},
+        {true, "2.5", 61, 12, 848},   {true, "3.5", 61, 14, 786},   {false, "2.5", 60, 8, 1150},
+        {false, "3.5", 60, 6, 1210},  {false, "0.5", 60, 10, 1030}, {false, "1.5", 60, 8, 1090},
+        {false, "2.5", 61, 8, 1152},  {false, "3.5", 61, 6, 1214},  {false, "0.25", 61, 10, 1015},
+        {false, "9.75", 61, 0, 1595},
+    };
     for (const auto &c : cases) {
-        playing({60, 70, 80, 90, 100});
+        playing({c.price, 70, 80, 90, 100});
         state.stock[FishKind::Angler] = 10;
-        buy(FishKind::Angler, c.typed);
+        if (c.buying)
+            buy(FishKind::Angler, c.typed);
+        else
+            sell(FishKind::Angler, c.typed);
         EXPECT_EQ(transcript.lines[1], "stock 1 = " + std::to_string(c.stockAfter)) << c.typed;
         EXPECT_EQ(transcript.lines[2], "money = " + std::to_string(c.moneyAfter)) << c.typed;
     }
