@@ -141,6 +141,11 @@ TEST(DateTextTest, longAndShortFormsPadDayAndYear) {
     EXPECT_EQ(shortDateText(english, CivilDateTime{2026, 12, 7, 15, 4, 5}), "07 Dec 2026");
     EXPECT_EQ(longDateText(english, CivilDateTime{33, 5, 21}), "21 May 0033");
     EXPECT_EQ(shortDateText(english, CivilDateTime{2026, 9, 30}), "30 Sep 2026");
+    const char *names[] = {"January", "February", "March",     "April",   "May",      "June",
+                           "July",    "August",   "September", "October", "November", "December"};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(english.monthName(month), names[month - 1]);
+    EXPECT_EQ(english.monthName(13), "");
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST_F(TradingTest, typedAmountsAreRoundedToEvenOnlyWhenStored) {
         {true, "2.5", 61, 12, 848},   {true, "3.5", 61, 14, 786},   {false, "2.5", 60, 8, 1150},
         {false, "3.5", 60, 6, 1210},  {false, "0.5", 60, 10, 1030}, {false, "1.5", 60, 8, 1090},
         {false, "2.5", 61, 8, 1152},  {false, "3.5", 61, 6, 1214},  {false, "0.25", 61, 10, 1015},
-        {false, "9.75", 61, 0, 1595},
+        {false, "9.75", 61, 0, 1595}, {true, "0", 60, 10, 1000},    {false, "-0", 60, 10, 1000},
     };
     for (const auto &c : cases) {
         playing({c.price, 70, 80, 90, 100});
