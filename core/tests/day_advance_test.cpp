@@ -116,16 +116,28 @@ TEST_F(DayAdvanceTest, taxInspectorWhoFindsNothingChangesNothing) {
 }
 
 TEST_F(DayAdvanceTest, taxInspectorFinesATenthAndAddsATenthToTheWorkforce) {
-    state.workforce = 25;
-    scriptDay(tomorrowsPrices, 2);
-    random.script({drawForRoll(2, 6)});
-
-    passDay();
-
-    EXPECT_EQ(transcript.lines, joined({dayOpening(tomorrowsPrices, tomorrow, 750),
-                                        {"plain: There's a tax inspector coming", "reseed",
-                                         "plain: That doesn't look good!", "plain: 75 € fine!",
-                                         "money = 675", "workforce = 27"}}));
+    const struct {
+        std::int32_t workforce;
+        std::int32_t moneyAfterWages;
+        const char *fine;
+        const char *moneyAfterFine;
+        const char *workforceAfter;
+    } cases[] = {{25, 750, "plain: 75 € fine!", "money = 675", "workforce = 27"},
+                 {9, 910, "plain: 91 € fine!", "money = 819", "workforce = 9"},
+                 {19, 810, "plain: 81 € fine!", "money = 729", "workforce = 20"}};
+    for (const auto &c : cases) {
+        playing(todaysPrices);
+        state.workforce = c.workforce;
+        scriptDay(tomorrowsPrices, 2);
+        random.script({drawForRoll(2, 6)});
+        passDay();
+        EXPECT_EQ(transcript.lines,
+                  joined({dayOpening(tomorrowsPrices, tomorrow, c.moneyAfterWages),
+                          {"plain: There's a tax inspector coming", "reseed",
+                           "plain: That doesn't look good!", c.fine, c.moneyAfterFine,
+                           c.workforceAfter}}))
+            << c.workforce;
+    }
 }
 
 TEST_F(DayAdvanceTest, fineOnDebtIsNegativeThenTheForcedSaleSavesTheCompany) {
@@ -149,17 +161,17 @@ TEST_F(DayAdvanceTest, fineOnDebtIsNegativeThenTheForcedSaleSavesTheCompany) {
 TEST_F(DayAdvanceTest, breedingAddsBirthsAboveOneAndReportsTheTotal) {
     state.stock.values = {0, 10, 30, 0, 2, 1};
     scriptDay(tomorrowsPrices, 3);
-    random.script({0.35, 0.85, 0.7, 0.99, 0.99});
+    random.script({0.95, 0.85, 0.7, 0.99, 0.99});
 
     passDay();
 
     EXPECT_EQ(
         transcript.lines,
         joined({dayOpening(tomorrowsPrices, tomorrow, 1000),
-                {"stock 1 = 13", "plain: There are 3 new fishes in aquarium 1 !", "workforce = 0",
+                {"stock 1 = 19", "plain: There are 9 new fishes in aquarium 1 !", "workforce = 0",
                  "stock 2 = 55", "plain: There are 25 new fishes in aquarium 2 !", "workforce = 2",
-                 "plain: There's a total of 28 new fishes!!!"}}));
-    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{0, 13, 55, 0, 2, 1}));
+                 "plain: There's a total of 34 new fishes!!!"}}));
+    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{0, 19, 55, 0, 2, 1}));
 }
 
 TEST_F(DayAdvanceTest, breedingWithNoBirthsAboveOneShowsNothing) {

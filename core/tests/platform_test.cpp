@@ -58,6 +58,18 @@ TEST(MixingRandomTest, valuesAreUniformInTheHalfOpenUnitInterval) {
     }
 }
 
+TEST(MixingRandomTest, aReseedStirsInTheClocksReading) {
+    testing::FixedClock first{CivilDateTime{}};
+    testing::FixedClock second{CivilDateTime{}};
+    MixingRandom one(first, 7);
+    MixingRandom other(second, 7);
+    EXPECT_EQ(draws(one, 3), draws(other, 3));
+    second.tick();
+    one.reseedFromClock();
+    other.reseedFromClock();
+    EXPECT_NE(draws(one, 3), draws(other, 3));
+}
+
 TEST(MixingRandomTest, differentEntropyGivesDifferentGames) {
     const testing::FixedClock frozen{CivilDateTime{}};
     MixingRandom first(frozen, 1);

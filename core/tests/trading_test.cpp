@@ -47,6 +47,7 @@ TEST_F(TradingTest, refusedBuyShowsWhyAndStillPassesADay) {
         {"   ", {"plain: Only numbers, please!"}},
         {"-5", {"plain: Only positive numbers, please!"}},
         {"17", {"plain: You don't have enough money!!!"}},
+        {"16.67", {"plain: You don't have enough money!!!"}},
         {"99999999999", {"plain: You don't have enough money!!!"}},
     };
     for (const auto &c : cases) {
@@ -132,7 +133,8 @@ TEST_F(TradingTest, typedAmountsAreRoundedToEvenOnlyWhenStored) {
 }
 
 TEST_F(TradingTest, acceptedSaleBringsPriceTimesAmountAndKeepsTheWorkers) {
-    state.stock[FishKind::Eels] = 10;
+    // The fifty trout left would call for five workers, but a sale never hires.
+    state.stock.values = {0, 0, 10, 0, 50, 0};
     state.workforce = 1;
     sell(FishKind::Eels, "10");
 
@@ -151,6 +153,7 @@ TEST_F(TradingTest, refusedSaleShowsWhyAndStillPassesADay) {
         {"-5", {"plain: Only positive numbers, please!"}},
         {"11", {"plain: You don't have that much fish!!!"}},
         {"10.5", {"plain: You don't have that much fish!!!"}},
+        {"10.01", {"plain: You don't have that much fish!!!"}},
     };
     for (const auto &c : cases) {
         playing({60, 70, 80, 90, 100});
