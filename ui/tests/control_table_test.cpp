@@ -20,7 +20,7 @@ enum class Type { Label, TextBox, Button };
 struct Control {
     std::string name;
     Type type;
-    QRect twips; // left, top, width, height: the source of the pixels in layoutTable()
+    QRect twips; // left, top, width, height
     QString text;
     QString family; // empty: the desktop's user-interface font
     qreal points;
