@@ -93,6 +93,7 @@ wait "$game_pid" || fail "the program ended with status $?"
 game_pid=""
 echo "played a day, saved and quit"
 
+# Once more as a German player, with a settings folder of its own.
 export XDG_CONFIG_HOME="$work/config-de"
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$program" >"$work/kelvaro-de.log" 2>&1 &
 game_pid=$!
