@@ -1,47 +1,42 @@
 #include "core/civil_date_time.h"
 
-#include <limits>
+#include <chrono>
 
 namespace kelvaro {
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+namespace {
 
-int daysInMonth(int year, int month) {
-    switch (month) {
-    case 2:
-        return isLeapYear(year) ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
+namespace chrono = std::chrono;
+
+constexpr int firstYear = 1;
+// The largest year the standard calendar holds.
+constexpr int lastYear = static_cast<int>(chrono::year::max());
+
+// Only for fields within range: chrono leaves values outside its own range unspecified.
+chrono::year_month_day calendarDay(const CivilDateTime &moment) {
+    return chrono::year{moment.year} / chrono::month{static_cast<unsigned>(moment.month)} /
+           chrono::day{static_cast<unsigned>(moment.day)};
 }
 
+bool inRange(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+
+} // namespace
+
 bool CivilDateTime::isValid() const {
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month) && hour >= 0 &&
-           hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
+    return inRange(year, firstYear, lastYear) && inRange(month, 1, 12) && inRange(day, 1, 31) &&
+           calendarDay(*this).ok() && inRange(hour, 0, 23) && inRange(minute, 0, 59) &&
+           inRange(second, 0, 59);
 }
 
 CivilDateTime CivilDateTime::nextDay() const {
-    CivilDateTime next = *this;
-    if (day < daysInMonth(year, month)) {
-        ++next.day;
-        return next;
-    }
-    next.day = 1;
-    if (month < 12) {
-        ++next.month;
-        return next;
-    }
-    // The calendar ends at the largest year we can count; the game stays on its last day.
-    if (year == std::numeric_limits<int>::max())
+    if (!isValid() || (year == lastYear && month == 12 && day == 31))
         return *this;
-    next.month = 1;
-    ++next.year;
-    return next;
+    const chrono::year_month_day next{chrono::sys_days{calendarDay(*this)} + chrono::days{1}};
+    CivilDateTime moved = *this;
+    moved.year = static_cast<int>(next.year());
+    moved.month = static_cast<int>(static_cast<unsigned>(next.month()));
+    moved.day = static_cast<int>(static_cast<unsigned>(next.day()));
+    return moved;
 }
 
 } // namespace kelvaro

@@ -80,7 +80,7 @@ SaveCondition readSave(const SaveSlot &slot, SavedValues &values) {
     }
     const std::optional<CivilDateTime> savedDate =
         date ? slot.dateText.fromText(*date) : std::nullopt;
-    if (!savedDate)
+    if (!savedDate || !savedDate->isValid())
         return SaveCondition::Damaged;
     values.date = *savedDate;
     return SaveCondition::Sound;

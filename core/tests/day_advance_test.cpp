@@ -116,16 +116,28 @@ TEST_F(DayAdvanceTest, taxInspectorWhoFindsNothingChangesNothing) {
 }
 
 TEST_F(DayAdvanceTest, taxInspectorFinesATenthAndAddsATenthToTheWorkforce) {
-    state.workforce = 25;
-    scriptDay(tomorrowsPrices, 2);
-    random.script({drawForRoll(2, 6)});
-
-    passDay();
-
-    EXPECT_EQ(transcript.lines, joined({dayOpening(tomorrowsPrices, tomorrow, 750),
-                                        {"plain: There's a tax inspector coming", "reseed",
-                                         "plain: That doesn't look good!", "plain: 75 € fine!",
-                                         "money = 675", "workforce = 27"}}));
+    const struct {
+        std::int32_t workforce;
+        std::int32_t moneyAfterWages;
+        const char *fine;
+        const char *moneyAfterFine;
+        const char *workforceAfter;
+    } cases[] = {{25, 750, "plain: 75 € fine!", "money = 675", "workforce = 27"},
+                 {9, 910, "plain: 91 € fine!", "money = 819", "workforce = 9"},
+                 {19, 810, "plain: 81 € fine!", "money = 729", "workforce = 20"}};
+    for (const auto &c : cases) {
+        playing(todaysPrices);
+        state.workforce = c.workforce;
+        scriptDay(tomorrowsPrices, 2);
+        random.script({drawForRoll(2, 6)});
+        passDay();
+        EXPECT_EQ(transcript.lines,
+                  joined({dayOpening(tomorrowsPrices, tomorrow, c.moneyAfterWages),
+                          {"plain: There's a tax inspector coming", "reseed",
+                           "plain: That doesn't look good!", c.fine, c.moneyAfterFine,
+                           c.workforceAfter}}))
+            << c.workforce;
+    }
 }
 
 TEST_F(DayAdvanceTest, fineOnDebtIsNegativeThenTheForcedSaleSavesTheCompany) {
@@ -149,17 +161,17 @@ TEST_F(DayAdvanceTest, fineOnDebtIsNegativeThenTheForcedSaleSavesTheCompany) {
 TEST_F(DayAdvanceTest, breedingAddsBirthsAboveOneAndReportsTheTotal) {
     state.stock.values = {0, 10, 30, 0, 2, 1};
     scriptDay(tomorrowsPrices, 3);
-    random.script({0.35, 0.85, 0.7, 0.99, 0.99});
+    random.script({0.95, 0.85, 0.7, 0.99, 0.99});
 
     passDay();
 
     EXPECT_EQ(
         transcript.lines,
         joined({dayOpening(tomorrowsPrices, tomorrow, 1000),
-                {"stock 1 = 13", "plain: There are 3 new fishes in aquarium 1 !", "workforce = 0",
+                {"stock 1 = 19", "plain: There are 9 new fishes in aquarium 1 !", "workforce = 0",
                  "stock 2 = 55", "plain: There are 25 new fishes in aquarium 2 !", "workforce = 2",
-                 "plain: There's a total of 28 new fishes!!!"}}));
-    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{0, 13, 55, 0, 2, 1}));
+                 "plain: There's a total of 34 new fishes!!!"}}));
+    EXPECT_EQ(state.stock.values, (std::array<std::int32_t, 6>{0, 19, 55, 0, 2, 1}));
 }
 
 TEST_F(DayAdvanceTest, breedingWithNoBirthsAboveOneShowsNothing) {
@@ -187,6 +199,18 @@ TEST_F(DayAdvanceTest, forcedSaleThatFallsShortEndsTheProgramAsTheLastStep) {
                        "stock 5 = 0", "plain: Sorry, you've gone bankrupt!!!", "endProgram"}}));
 }
 
+TEST_F(DayAdvanceTest, moneyOfExactlyZeroAfterTheWagesSellsNothing) {
+    state.money = 30;
+    state.workforce = 3;
+    state.stock[FishKind::Trout] = 5;
+    scriptDay(tomorrowsPrices, 4);
+
+    EXPECT_EQ(passDay(), DayOutcome::GameGoesOn);
+
+    EXPECT_EQ(transcript.lines, dayOpening(tomorrowsPrices, tomorrow, 0));
+    EXPECT_EQ(state.stock[FishKind::Trout], 5);
+}
+
 TEST_F(DayAdvanceTest, moneyOfExactlyZeroAfterTheForcedSaleIsNoBankruptcy) {
     state.money = 0;
     state.workforce = 51;
@@ -211,6 +235,10 @@ TEST_F(DayAdvanceTest, dateMovesOneCalendarDayKeepingTheTimeOfDay) {
         {{2028, 2, 29, 12, 0, 0}, {2028, 3, 1, 12, 0, 0}, "01 March 2028"},
         {{2100, 2, 28, 1, 2, 3}, {2100, 3, 1, 1, 2, 3}, "01 March 2100"},
         {{999, 4, 30, 6, 7, 8}, {999, 5, 1, 6, 7, 8}, "01 May 0999"},
+        {{2026, 9, 30, 8, 0, 0}, {2026, 10, 1, 8, 0, 0}, "01 October 2026"},
+        {{1900, 2, 28, 8, 0, 0}, {1900, 3, 1, 8, 0, 0}, "01 March 1900"},
+        {{2000, 2, 28, 8, 0, 0}, {2000, 2, 29, 8, 0, 0}, "29 February 2000"},
+        {{32767, 12, 31, 8, 0, 0}, {32767, 12, 31, 8, 0, 0}, "31 December 32767"},
     };
     for (const auto &c : cases) {
         playing(todaysPrices);

@@ -47,6 +47,7 @@ TEST_F(TradingTest, refusedBuyShowsWhyAndStillPassesADay) {
         {"   ", {"plain: Only numbers, please!"}},
         {"-5", {"plain: Only positive numbers, please!"}},
         {"17", {"plain: You don't have enough money!!!"}},
+        {"16.67", {"plain: You don't have enough money!!!"}},
         {"99999999999", {"plain: You don't have enough money!!!"}},
     };
     for (const auto &c : cases) {
@@ -106,22 +107,34 @@ TEST_F(TradingTest, zeroAmountStillMeetsTheMoneyCheckWhenInDebt) {
 
 TEST_F(TradingTest, typedAmountsAreRoundedToEvenOnlyWhenStored) {
     const struct {
+        bool buying;
         std::string typed;
-        std::int32_t stockAfter;
-        std::int32_t moneyAfter;
-    } cases[] = {{"2.5", 12, 850}, {"3.5", 14, 790}, {" .5 ", 10, 970},
-                 {"+7", 17, 580},  {"5.", 15, 700},  {"0.25", 10, 985}};
+        int price;
+        std::int32_t stockAfter; // from 10
+        std::int32_t moneyAfter; // from 1000
+    } cases[] = {
+        {true, "2.5", 60, 12, 850},   {true, "3.5", 60, 14, 790},   {true, " .5 ", 60, 10, 970},
+        {true, "+7", 60, 17, 580},    {true, "5.", 60, 15, 700},    {true, "0.25", 60, 10, 985},
+        {true, "2.5", 61, 12, 848},   {true, "3.5", 61, 14, 786},   {false, "2.5", 60, 8, 1150},
+        {false, "3.5", 60, 6, 1210},  {false, "0.5", 60, 10, 1030}, {false, "1.5", 60, 8, 1090},
+        {false, "2.5", 61, 8, 1152},  {false, "3.5", 61, 6, 1214},  {false, "0.25", 61, 10, 1015},
+        {false, "9.75", 61, 0, 1595}, {true, "0", 60, 10, 1000},    {false, "-0", 60, 10, 1000},
+    };
     for (const auto &c : cases) {
-        playing({60, 70, 80, 90, 100});
+        playing({c.price, 70, 80, 90, 100});
         state.stock[FishKind::Angler] = 10;
-        buy(FishKind::Angler, c.typed);
+        if (c.buying)
+            buy(FishKind::Angler, c.typed);
+        else
+            sell(FishKind::Angler, c.typed);
         EXPECT_EQ(transcript.lines[1], "stock 1 = " + std::to_string(c.stockAfter)) << c.typed;
         EXPECT_EQ(transcript.lines[2], "money = " + std::to_string(c.moneyAfter)) << c.typed;
     }
 }
 
 TEST_F(TradingTest, acceptedSaleBringsPriceTimesAmountAndKeepsTheWorkers) {
-    state.stock[FishKind::Eels] = 10;
+    // The fifty trout left would call for five workers, but a sale never hires.
+    state.stock.values = {0, 0, 10, 0, 50, 0};
     state.workforce = 1;
     sell(FishKind::Eels, "10");
 
@@ -140,6 +153,7 @@ TEST_F(TradingTest, refusedSaleShowsWhyAndStillPassesADay) {
         {"-5", {"plain: Only positive numbers, please!"}},
         {"11", {"plain: You don't have that much fish!!!"}},
         {"10.5", {"plain: You don't have that much fish!!!"}},
+        {"10.01", {"plain: You don't have that much fish!!!"}},
     };
     for (const auto &c : cases) {
         playing({60, 70, 80, 90, 100});

@@ -64,6 +64,8 @@ TEST(DateTimeTextTest, monthNamesComeFromTheLocale) {
     EXPECT_EQ(LocaleDateTexts(QLocale("en_US")).monthAbbreviation(12), "Dec");
     EXPECT_EQ(LocaleDateTexts(QLocale("nl_NL")).monthName(3), "maart");
     EXPECT_EQ(LocaleDateTexts(QLocale("de_DE")).monthName(3), "März");
+    // The form a month takes inside a date, not the one it takes on its own ("декабрь").
+    EXPECT_EQ(LocaleDateTexts(QLocale("ru_RU")).monthName(12), "декабря");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 # Plays the built game on a private X server as a player would, with the keyboard and the
 # mouse: answers the greetings, names the company, waits a day, saves with Ctrl+S, and quits
 # through File > Quit. Checks the window title, the saved game and that the program ends.
+# Then starts it once more as a German player: the date box and the saved date follow the
+# system's language, and the window system sees the fish icon in every size.
 #
 # Usage: play_save_quit.sh PATH_TO_KELVARO
 set -euo pipefail
@@ -28,19 +30,32 @@ mkdir -p "$XDG_CONFIG_HOME" "$HOME"
 unset QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 
+# Answers the three greetings and names the company; prints the main window's id.
+start_game() {
+  keys_to "$(window_titled '^Congratulations!$')" Return
+  keys_to "$(window_titled '^No fish!$')" Return
+  keys_to "$(window_titled ' 1000$')" Return
+  local prompt
+  prompt="$(window_titled '^Name$')"
+  xdotool windowfocus --sync "$prompt"
+  xdotool type --delay 30 "$company"
+  xdotool key Return
+  window_titled "^Kelvaro - ${company}\$"
+}
+
+# Waits up to five seconds for Ctrl+S to write the file.
+wait_for_save() {
+  local tries
+  for tries in $(seq 1 50); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "Ctrl+S wrote no $1"
+}
+
 "$program" >"$work/kelvaro.log" 2>&1 &
 game_pid=$!
-
-keys_to "$(window_titled '^Congratulations!$')" Return
-keys_to "$(window_titled '^No fish!$')" Return
-keys_to "$(window_titled ' 1000$')" Return
-
-prompt="$(window_titled '^Name$')"
-xdotool windowfocus --sync "$prompt"
-xdotool type --delay 30 "$company"
-xdotool key Return
-
-main="$(window_titled "^Kelvaro - ${company}\$")"
+main="$(start_game)"
 [ "$(xdotool getwindowname "$main")" = "Kelvaro - ${company}" ] || fail "wrong window title"
 
 # The focus starts in the money box; five steps of Tab reach the Wait button.
@@ -49,11 +64,7 @@ answer_plain_messages
 
 keys_to "$main" ctrl+s
 saved="$XDG_CONFIG_HOME/quira/quira.conf"
-for tries in $(seq 1 50); do
-  [ -s "$saved" ] && break
-  sleep 0.1
-done
-[ -s "$saved" ] || fail "Ctrl+S wrote no $saved"
+wait_for_save "$saved"
 grep -qx '\[kelvaro\]' "$saved" || fail "no [kelvaro] section in $saved"
 for key in geld vissen1 vissen2 vissen3 vissen4 vissen5 datum; do
   grep -q "^${key}=." "$saved" || fail "no value for $key in $saved"
@@ -81,3 +92,31 @@ fi
 wait "$game_pid" || fail "the program ended with status $?"
 game_pid=""
 echo "played a day, saved and quit"
+
+# Once more as a German player, with a settings folder of its own.
+export XDG_CONFIG_HOME="$work/config-de"
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$program" >"$work/kelvaro-de.log" 2>&1 &
+game_pid=$!
+main="$(start_game)"
+
+icons="$(xprop -id "$main" _NET_WM_ICON)"
+for size in 16 32 48 128; do
+  grep -q "Icon (${size} x ${size})" <<<"$icons" || fail "no ${size}x${size} window icon: ${icons:0:80}"
+done
+
+# Two steps of Tab from the money box reach the date box, which then selects its text.
+keys_to "$main" Tab Tab ctrl+c
+shown="$(timeout 5 xclip -o -selection clipboard)" || fail "the date box copied nothing"
+keys_to "$main" ctrl+s
+saved="$XDG_CONFIG_HOME/quira/quira.conf"
+wait_for_save "$saved"
+datum="$(sed -n 's/^datum=//p' "$saved")"
+[[ "$datum" =~ ^([0-9]{2})\.([0-9]{2})\.([0-9]{4})( [0-9]{2}:[0-9]{2}:[0-9]{2})?$ ]] ||
+  fail "the date is not saved in the German short form: $datum"
+months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
+expected="${BASH_REMATCH[1]} ${months[10#${BASH_REMATCH[2]} - 1]} ${BASH_REMATCH[3]}"
+[ "$shown" = "$expected" ] || fail "the date box shows '$shown', not '$expected'"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+echo "German month name, German saved date and the window icon"
