@@ -8,6 +8,7 @@
 #include <optional>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -67,13 +68,20 @@ bool removeAbandoned(const QString &path) {
     return removed;
 }
 
-std::string heldBy(const QLockFile &lock) {
+// Why the lock could not be had in time: a running owner that kept it, or a lock that no one
+// holds and that cannot be removed, as in a folder the game may not write to.
+std::string refusal(const QLockFile &lock, const QString &lockPath, const QString &settingsPath) {
     qint64 pid = 0;
     QString host, application;
-    if (!lock.getLockInfo(&pid, &host, &application))
-        return "another running program";
-    const QString name = application.isEmpty() ? QStringLiteral("a program") : application;
-    return "another running program (" + std8(name) + ", process " + std::to_string(pid) + ")";
+    if (lock.getLockInfo(&pid, &host, &application) && pid > 0 &&
+        (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) {
+        const QString name = application.isEmpty() ? QStringLiteral("a program") : application;
+        return "The saved game " + std8(settingsPath) + " is in use by another running program (" +
+               std8(name) + ", process " + std::to_string(pid) +
+               "), which did not release its lock " + std8(lockPath) + " within a second.";
+    }
+    return "The lock file " + std8(lockPath) + " was left behind by a program that has stopped, " +
+           "and cannot be removed; is its folder read-only?";
 }
 
 } // namespace
@@ -103,9 +111,7 @@ SettingsLock takeSettingsLock(const QString &lockPath, const QString &settingsPa
         removeAbandoned(removalLock);
         const qint64 left = deadline.remainingTime();
         if (left <= 0)
-            return {nullptr, "The saved game " + std8(settingsPath) + " is in use by " +
-                                 heldBy(*lock) + ", which did not release its lock " +
-                                 std8(lockPath) + " within a second."};
+            return {nullptr, refusal(*lock, lockPath, settingsPath)};
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 20)));
     }
 }

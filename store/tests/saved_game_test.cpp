@@ -179,6 +179,19 @@ TEST_F(SavedGameTest, saveReplacesThePreviousSave) {
     EXPECT_EQ(file.value("kelvaro/datum").toString(), "1/2/2027");
 }
 
+TEST_F(SavedGameTest, loadRightAfterASaveOfTheSameSizeSeesTheNewGame) {
+    // In memory, saves are quick enough for two to fall within one millisecond.
+    QTemporaryDir fast((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()) +
+                       "/kelvaro-XXXXXX");
+    useConfigFolder(fast.path());
+    for (std::int32_t money = 10; money < 60; ++money) {
+        state.money = money;
+        save();
+        load("Fish Co");
+        EXPECT_EQ(state.money, money);
+    }
+}
+
 TEST_F(SavedGameTest, loadShowsTheValuesInOrderThenAsksForANameAndKeepsPricesAndWorkers) {
     save();
     state.money = 1;
@@ -383,7 +396,7 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
     }
 }
 
-TEST_F(SavedGameTest, saveKeepsEveryLineThatIsNotTheGamesOwn) {
+TEST_F(SavedGameTest, saveKeepsEveryHandEditedLineOrChangesNothingAndSaysWhy) {
     const QByteArray handLines[] = {"# my note", "; a comment", "\x01\x02 junk \xff\xfe\x7f",
                                     QByteArray(100000, 'a')};
     for (const QByteArray &line : handLines) {
@@ -398,6 +411,15 @@ TEST_F(SavedGameTest, saveKeepsEveryLineThatIsNotTheGamesOwn) {
                                               "vissen2=22\nvissen3=333\nvissen4=0\nvissen5=-5\n"
                                               "\n[other]\nkept=yes\n");
     }
+    // A line continued onto the next one hides where the game's own line starts.
+    const QByteArray continued = "[kelvaro]\nnote=a\\\ngeld=1\n";
+    writeFile(continued);
+    transcript.clear();
+    save();
+    EXPECT_EQ(transcript.lines,
+              saveFailure(saveFile().toStdString() + " holds lines that the game cannot update " +
+                          "safely, so it was left as it was."));
+    EXPECT_EQ(contentsOf(saveFile()), continued);
 }
 
 TEST_F(SavedGameTest, saveRemovesOnlyItsOwnLeftoverTemporaryFiles) {
@@ -419,6 +441,7 @@ TEST_F(SavedGameTest, saveKilledAtAnyMomentLeavesTheOldOrNewGameWholeAndTheNextS
     save();
     QSettings(saveFile(), QSettings::IniFormat).setValue("other/kept", "yes");
     std::int32_t highest = 0;
+    int newer = 0;
     for (int trial = 0; trial < trials; ++trial) {
         const pid_t child = fork();
         if (child == 0) {
@@ -437,6 +460,7 @@ TEST_F(SavedGameTest, saveKilledAtAnyMomentLeavesTheOldOrNewGameWholeAndTheNextS
         setGameNumber(loaded.money);
         EXPECT_EQ(loaded, state) << "trial " << trial;
         EXPECT_EQ(QSettings(saveFile(), QSettings::IniFormat).value("other/kept"), "yes");
+        newer += loaded.money > highest ? 1 : 0;
         highest = std::max(highest, loaded.money);
         transcript.clear();
         save();
@@ -445,7 +469,8 @@ TEST_F(SavedGameTest, saveKilledAtAnyMomentLeavesTheOldOrNewGameWholeAndTheNextS
                   QStringList{"quira.conf"})
             << "trial " << trial;
     }
-    std::printf("%d saves killed, the last at game number %d\n", trials, highest);
+    std::printf("%d saves killed: %d left a newer game, %d the one before\n", trials, newer,
+                trials - newer);
 }
 
 } // namespace
