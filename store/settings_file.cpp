@@ -19,8 +19,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// How long a Save waits for another program's lock: the window stays frozen meanwhile.
-constexpr std::chrono::milliseconds lockPatience = 900ms;
+// How long a Save waits for another program's lock: the window stays frozen meanwhile, and
+// writing the file after it may take a few hundred milliseconds on a busy disk.
+constexpr std::chrono::milliseconds lockPatience = 700ms;
 
 std::string std8(const QString &text) { return text.toStdString(); }
 QByteArray native(const QString &path) { return QFile::encodeName(path); }

@@ -330,6 +330,7 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
         std::function<pid_t()> leave;              // the running holder to stop afterwards, if any
         std::function<std::string(pid_t)> refusal; // none when the Save goes through
     } cases[] = {
+        {"none", [] { return 0; }, nullptr},
         {"empty",
          [&] {
              QFile(lock).open(QIODevice::WriteOnly);
@@ -344,15 +345,15 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
              return 0;
          },
          nullptr},
-        {"of a dead process", [&] { return lockInChild(lock, false) > 0 ? 0 : -1; }, nullptr},
-        {"of a live process", [&] { return lockInChild(lock, true); },
+        {"a stopped process's", [&] { return lockInChild(lock, false) > 0 ? 0 : -1; }, nullptr},
+        {"a running process's", [&] { return lockInChild(lock, true); },
          [&](pid_t holder) {
              return "The saved game " + file +
                     " is in use by another running program (kelvaro_store_tests, process " +
                     std::to_string(holder) + "), which did not release its lock " +
                     lock.toStdString() + " within a second.";
          }},
-        {"that is a folder",
+        {"a folder",
          [&] {
              QDir().mkdir(lock);
              return 0;
@@ -375,7 +376,7 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
         QElapsedTimer blocked;
         blocked.start();
         save();
-        std::printf("save blocked %lld ms with a lock %s\n", blocked.elapsed(), c.lockCase);
+        std::printf("save blocked %lld ms, lock: %s\n", blocked.elapsed(), c.lockCase);
         if (holder > 0) {
             kill(holder, SIGKILL);
             waitpid(holder, nullptr, 0);
