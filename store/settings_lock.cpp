@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QSysInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -73,8 +74,12 @@ bool removeAbandoned(const QString &path) {
 std::string refusal(const QLockFile &lock, const QString &lockPath, const QString &settingsPath) {
     qint64 pid = 0;
     QString host, application;
-    if (lock.getLockInfo(&pid, &host, &application) && pid > 0 &&
-        (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) {
+    const bool known = lock.getLockInfo(&pid, &host, &application) && pid > 0;
+    if (known && !host.isEmpty() && host != QSysInfo::machineHostName())
+        return "The saved game " + std8(settingsPath) + " is in use by a program on the computer " +
+               std8(host) + ", which did not release its lock " + std8(lockPath) +
+               " within a second.";
+    if (known && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) {
         const QString name = application.isEmpty() ? QStringLiteral("a program") : application;
         return "The saved game " + std8(settingsPath) + " is in use by another running program (" +
                std8(name) + ", process " + std::to_string(pid) +
