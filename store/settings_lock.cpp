@@ -111,7 +111,7 @@ SettingsLock takeSettingsLock(const QString &lockPath, const QString &settingsPa
             const std::string cause = errno != 0 ? std::strerror(errno) : "it cannot be written";
             return {nullptr, "The lock file " + std8(lockPath) + " cannot be made: " + cause + "."};
         }
-        if (removeAbandoned(lockPath))
+        if (removeAbandoned(lockPath) && !deadline.hasExpired())
             continue;
         removeAbandoned(removalLock);
         const qint64 left = deadline.remainingTime();
