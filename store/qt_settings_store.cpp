@@ -1,7 +1,11 @@
 #include "store/qt_settings_store.h"
 
+#include "store/settings_file.h"
+
 #include <QSettings>
 #include <QStringList>
+
+#include <memory>
 
 namespace kelvaro {
 
@@ -19,32 +23,29 @@ std::unique_ptr<QSettings> openSettings(const std::string &application) {
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() = default;
-QtSettingsStore::~QtSettingsStore() = default;
-
 void QtSettingsStore::write(const std::string &application, const std::string &section,
                             const std::string &key, const std::string &value) {
-    if (!pending_ || application != pendingApplication_) {
+    if (application != pendingApplication_) {
         commit();
-        pending_ = openSettings(application);
         pendingApplication_ = application;
     }
-    const QString path = qt(section) + QLatin1Char('/') + qt(key);
-    if (!before_.contains(path))
-        before_.insert(path, pending_->value(path));
-    pending_->setValue(path, qt(value));
+    pending_[section][key] = value;
 }
 
 std::optional<std::string> QtSettingsStore::read(const std::string &application,
                                                  const std::string &section,
                                                  const std::string &key) const {
-    // Read the file as it is now, so a change made while the game runs is seen.
-    std::unique_ptr<QSettings> fresh;
-    QSettings *settings = pending_.get();
-    if (!settings || application != pendingApplication_) {
-        fresh = openSettings(application);
-        settings = fresh.get();
+    if (application == pendingApplication_) {
+        const auto values = pending_.find(section);
+        if (values != pending_.end()) {
+            const auto value = values->second.find(key);
+            if (value != values->second.end())
+                return value->second;
+        }
     }
+    // Read the file as it is now, so a change made while the game runs is seen. QSettings is
+    // only ever read, never written: its own write waits for the lock without end.
+    const std::unique_ptr<QSettings> settings = openSettings(application);
     settings->beginGroup(qt(section));
     const QVariant value = settings->value(qt(key));
     settings->endGroup();
@@ -56,25 +57,16 @@ std::optional<std::string> QtSettingsStore::read(const std::string &application,
     return value.toString().toStdString();
 }
 
-bool QtSettingsStore::commit() {
-    if (!pending_)
-        return true;
-    pending_->sync();
-    const bool written = pending_->status() == QSettings::NoError;
-    if (!written) {
-        // Qt keeps unwritten values in a cache shared by every QSettings on the file, and
-        // would show them to the next reader and write them later. Put back what the file
-        // holds, so a failed save leaves no trace.
-        for (auto entry = before_.cbegin(); entry != before_.cend(); ++entry) {
-            if (entry.value().isValid())
-                pending_->setValue(entry.key(), entry.value());
-            else
-                pending_->remove(entry.key());
-        }
-    }
-    before_.clear();
-    pending_.reset();
-    return written;
+CommitResult QtSettingsStore::commit() {
+    if (pending_.empty())
+        return {};
+    const QString path = openSettings(pendingApplication_)->fileName();
+    const std::optional<std::string> failure = updateSettingsFile(path, pending_);
+    // A failed commit leaves no trace: its values are neither read nor written later.
+    pending_.clear();
+    if (failure)
+        return {false, *failure};
+    return {};
 }
 
 } // namespace kelvaro

@@ -93,8 +93,11 @@ void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
     for (const FishKind kind : allFishKinds)
         put(slot, stockKey(kind), std::to_string(state.stock[kind]));
     put(slot, dateKey, slot.dateText.toText(state.gameDate));
-    if (!slot.settings.commit())
-        dialogs.showMessage("The game could not be saved.", "Save", MessageIcon::Exclamation);
+    const CommitResult result = slot.settings.commit();
+    if (!result.stored) {
+        const std::string why = result.reason.empty() ? "" : "\n" + result.reason;
+        dialogs.showMessage("The game could not be saved." + why, "Save", MessageIcon::Exclamation);
+    }
 }
 
 void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view) {

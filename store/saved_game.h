@@ -16,7 +16,7 @@ struct SaveSlot {
 };
 
 // Writes the game over the previous save. Shows nothing, unless the store cannot be written:
-// then the player is told, and the previous save is kept.
+// then the player is told why, and the previous save is kept.
 void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs);
 
 // Reads the saved money, stocks and date into the game and shows them, then asks for a new

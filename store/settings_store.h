@@ -5,6 +5,12 @@
 
 namespace kelvaro {
 
+// What a commit achieved: everything stored, or, when not, why not in words for the player.
+struct CommitResult {
+    bool stored = true;
+    std::string reason;
+};
+
 // The per-user settings store: strings under an application, a section and a key.
 class SettingsStore {
   public:
@@ -17,8 +23,8 @@ class SettingsStore {
     virtual std::optional<std::string> read(const std::string &application,
                                             const std::string &section,
                                             const std::string &key) const = 0;
-    // Puts every write so far into lasting storage; false when that failed.
-    virtual bool commit() = 0;
+    // Puts every write so far into lasting storage, all or nothing.
+    virtual CommitResult commit() = 0;
 };
 
 } // namespace kelvaro

@@ -4,15 +4,23 @@
 #include "support/recording_ports.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
 #include <limits>
+#include <random>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kelvaro::testing {
 namespace {
@@ -20,6 +28,39 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
+
+Lines saveFailure(const std::string &reason) {
+    return {"message(Save, exclamation): The game could not be saved.\n" + reason};
+}
+
+QByteArray contentsOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Takes the lock in a child process, which then either keeps running with it, until killed,
+// or ends without releasing it. Returns the child's process id.
+pid_t lockInChild(const QString &lockPath, bool keepRunning) {
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(lockPath);
+        const char locked = lock.tryLock(0) ? 1 : 0;
+        [[maybe_unused]] const auto written = write(ready[1], &locked, 1);
+        while (keepRunning)
+            pause();
+        _exit(0); // the lock stays behind, naming a process that is gone
+    }
+    char locked = 0;
+    [[maybe_unused]] const auto got = read(ready[0], &locked, 1);
+    close(ready[0]);
+    close(ready[1]);
+    if (!keepRunning)
+        waitpid(child, nullptr, 0);
+    return locked ? child : -1;
+}
 
 // The real settings store, pointed at a fresh configuration folder of its own.
 class SavedGameTest : public ::testing::Test {
@@ -62,6 +103,20 @@ class SavedGameTest : public ::testing::Test {
     }
 
     void save() { saveGame(state, slot, dialogs); }
+
+    void writeFile(const QByteArray &text) {
+        QDir().mkpath(configHome.filePath(QStringLiteral("quira")));
+        QFile file(saveFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // The game as the killed-save trials save it: every value follows from one number.
+    void setGameNumber(std::int32_t number) {
+        state.money = number;
+        state.stock.values = {0, number, number, number, number, number};
+        state.gameDate = CivilDateTime{2026, 1 + number % 12, 1 + number % 28, number % 24, 0, 0};
+    }
 
     void load(const std::string &newName) {
         dialogs.answerPrompt(newName);
@@ -122,6 +177,19 @@ TEST_F(SavedGameTest, saveReplacesThePreviousSave) {
     EXPECT_EQ(file.value("kelvaro/geld").toString(), "77");
     EXPECT_EQ(file.value("kelvaro/vissen5").toString(), "1");
     EXPECT_EQ(file.value("kelvaro/datum").toString(), "1/2/2027");
+}
+
+TEST_F(SavedGameTest, loadRightAfterASaveOfTheSameSizeSeesTheNewGame) {
+    // In memory, saves are quick enough for two to fall within one millisecond.
+    QTemporaryDir fast((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()) +
+                       "/kelvaro-XXXXXX");
+    useConfigFolder(fast.path());
+    for (std::int32_t money = 10; money < 60; ++money) {
+        state.money = money;
+        save();
+        load("Fish Co");
+        EXPECT_EQ(state.money, money);
+    }
 }
 
 TEST_F(SavedGameTest, loadShowsTheValuesInOrderThenAsksForANameAndKeepsPricesAndWorkers) {
@@ -222,7 +290,9 @@ TEST_F(SavedGameTest, saveIntoAMissingConfigurationFolderIsReported) {
     save();
 
     EXPECT_EQ(transcript.lines,
-              (Lines{"message(Save, exclamation): The game could not be saved."}));
+              saveFailure("The folder " +
+                          configHome.filePath("not-a-folder/config/quira").toStdString() +
+                          " for the saved game does not exist and cannot be made."));
 }
 
 TEST_F(SavedGameTest, failedSaveOnAFullDiskKeepsTheEarlierSaveReadable) {
@@ -235,7 +305,7 @@ TEST_F(SavedGameTest, failedSaveOnAFullDiskKeepsTheEarlierSaveReadable) {
     rlimit original{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
     rlimit tiny = original;
-    tiny.rlim_cur = 16;
+    tiny.rlim_cur = static_cast<rlim_t>(QFileInfo(saveFile()).size()); // room for the lock only
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     save();
@@ -243,12 +313,165 @@ TEST_F(SavedGameTest, failedSaveOnAFullDiskKeepsTheEarlierSaveReadable) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(transcript.lines,
-              (Lines{"message(Save, exclamation): The game could not be saved."}));
+              saveFailure(saveFile().toStdString() + " cannot be written: File too large."));
+    EXPECT_EQ(QDir(configHome.filePath("quira")).entryList(QDir::Files), QStringList{"quira.conf"});
     transcript.clear();
     load("Fish Co");
     EXPECT_EQ(state.money, earlier.money);
     EXPECT_EQ(state.stock, earlier.stock);
     EXPECT_EQ(state.gameDate, earlier.gameDate);
+}
+
+TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOldSave) {
+    const QString lock = saveFile() + ".lock";
+    const std::string file = saveFile().toStdString();
+    const struct {
+        const char *lockCase;
+        std::function<pid_t()> leave;              // the running holder to stop afterwards, if any
+        std::function<std::string(pid_t)> refusal; // none when the Save goes through
+    } cases[] = {
+        {"none", [] { return 0; }, nullptr},
+        {"empty",
+         [&] {
+             QFile(lock).open(QIODevice::WriteOnly);
+             return 0;
+         },
+         nullptr},
+        {"unreadable",
+         [&] {
+             QFile junk(lock);
+             junk.open(QIODevice::WriteOnly);
+             junk.write("not a lock\n");
+             return 0;
+         },
+         nullptr},
+        {"a stopped process's", [&] { return lockInChild(lock, false) > 0 ? 0 : -1; }, nullptr},
+        {"a running process's", [&] { return lockInChild(lock, true); },
+         [&](pid_t holder) {
+             return "The saved game " + file +
+                    " is in use by another running program (kelvaro_store_tests, process " +
+                    std::to_string(holder) + "), which did not release its lock " +
+                    lock.toStdString() + " within a second.";
+         }},
+        {"a folder",
+         [&] {
+             QDir().mkdir(lock);
+             return 0;
+         },
+         [&](pid_t) {
+             return lock.toStdString() + " is a folder where the game keeps its lock file; it " +
+                    "must be removed before the game can save.";
+         }},
+    };
+    for (const auto &c : cases) {
+        setGameNumber(1);
+        save();
+        QSettings(saveFile(), QSettings::IniFormat).setValue("other/kept", "yes");
+        const QByteArray before = contentsOf(saveFile());
+        const pid_t holder = c.leave();
+        ASSERT_GE(holder, 0) << c.lockCase;
+        setGameNumber(2);
+        transcript.clear();
+
+        QElapsedTimer blocked;
+        blocked.start();
+        save();
+        std::printf("save blocked %lld ms, lock: %s\n", blocked.elapsed(), c.lockCase);
+        if (holder > 0) {
+            kill(holder, SIGKILL);
+            waitpid(holder, nullptr, 0);
+        }
+
+        if (c.refusal) {
+            EXPECT_EQ(transcript.lines, saveFailure(c.refusal(holder))) << c.lockCase;
+            EXPECT_EQ(contentsOf(saveFile()), before) << c.lockCase;
+        } else {
+            EXPECT_EQ(transcript.lines, Lines{}) << c.lockCase;
+        }
+        transcript.clear();
+        load("Fish Co");
+        EXPECT_EQ(state.money, c.refusal ? 1 : 2) << c.lockCase;
+        EXPECT_EQ(QSettings(saveFile(), QSettings::IniFormat).value("other/kept"), "yes");
+        QDir(lock).removeRecursively();
+        QFile::remove(lock);
+    }
+}
+
+TEST_F(SavedGameTest, saveKeepsEveryHandEditedLineOrChangesNothingAndSaysWhy) {
+    const QByteArray handLines[] = {"# my note", "; a comment", "\x01\x02 junk \xff\xfe\x7f",
+                                    QByteArray(100000, 'a')};
+    for (const QByteArray &line : handLines) {
+        writeFile("[kelvaro]\ngeld=1\n" + line + "\ndatum=1/1/2020\n\n[other]\nkept=yes\n");
+        transcript.clear();
+
+        save();
+
+        EXPECT_EQ(transcript.lines, Lines{}) << line.left(20).toStdString();
+        EXPECT_EQ(contentsOf(saveFile()), "[kelvaro]\ngeld=1234\n" + line +
+                                              "\ndatum=12/7/2026 3:04:05 PM\nvissen1=1\n"
+                                              "vissen2=22\nvissen3=333\nvissen4=0\nvissen5=-5\n"
+                                              "\n[other]\nkept=yes\n");
+    }
+    // A line continued onto the next one hides where the game's own line starts.
+    const QByteArray continued = "[kelvaro]\nnote=a\\\ngeld=1\n";
+    writeFile(continued);
+    transcript.clear();
+    save();
+    EXPECT_EQ(transcript.lines,
+              saveFailure(saveFile().toStdString() + " holds lines that the game cannot update " +
+                          "safely, so it was left as it was."));
+    EXPECT_EQ(contentsOf(saveFile()), continued);
+}
+
+TEST_F(SavedGameTest, saveRemovesOnlyItsOwnLeftoverTemporaryFiles) {
+    save();
+    for (const char *name : {"quira.conf.kelvaro-save.AbC123", "quira.conf.Xy1234"})
+        QFile(configHome.filePath(QStringLiteral("quira/") + name)).open(QIODevice::WriteOnly);
+
+    save();
+
+    EXPECT_EQ(QDir(configHome.filePath("quira")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"quira.conf", "quira.conf.Xy1234"}));
+}
+
+TEST_F(SavedGameTest, saveKilledAtAnyMomentLeavesTheOldOrNewGameWholeAndTheNextSaveWorks) {
+    const int trials = std::max(20, qEnvironmentVariableIntValue("KELVARO_KILLED_SAVES"));
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<int> killAfterMicroseconds(0, 80000);
+    setGameNumber(0);
+    save();
+    QSettings(saveFile(), QSettings::IniFormat).setValue("other/kept", "yes");
+    std::int32_t highest = 0;
+    int newer = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (std::int32_t number = highest + 1;; ++number) {
+                setGameNumber(number);
+                save();
+            }
+        }
+        usleep(static_cast<useconds_t>(killAfterMicroseconds(random)));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        transcript.clear();
+        load("Fish Co");
+        const GameState loaded = state;
+        setGameNumber(loaded.money);
+        EXPECT_EQ(loaded, state) << "trial " << trial;
+        EXPECT_EQ(QSettings(saveFile(), QSettings::IniFormat).value("other/kept"), "yes");
+        newer += loaded.money > highest ? 1 : 0;
+        highest = std::max(highest, loaded.money);
+        transcript.clear();
+        save();
+        EXPECT_EQ(transcript.lines, Lines{}) << "trial " << trial;
+        EXPECT_EQ(QDir(configHome.filePath("quira")).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"quira.conf"})
+            << "trial " << trial;
+    }
+    std::printf("%d saves killed: %d left a newer game, %d the one before\n", trials, newer,
+                trials - newer);
 }
 
 } // namespace

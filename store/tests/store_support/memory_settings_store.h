@@ -23,9 +23,9 @@ class MemorySettingsStore final : public SettingsStore {
             return std::nullopt;
         return found->second;
     }
-    bool commit() override {
+    CommitResult commit() override {
         ++commits;
-        return true;
+        return {};
     }
 
     // The saved game's value under a key of application "quira", section "kelvaro".

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "store/ini_text.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace kelvaro {
+
+// The name part that marks a temporary file as one of our own saves.
+inline constexpr char ownTemporaryMark[] = ".kelvaro-save.";
+
+// Puts the values into the INI settings file at the path, so that every reader sees either the
+// old file or the new one whole: under the lock QSettings uses, through a temporary file
+// beside it that is renamed over it. Never waits more than about a second for the lock. Lines
+// other than the values' stay as they were. Returns nothing when done; otherwise why not, in
+// words for the player naming the file, and the file is as it was.
+std::optional<std::string> updateSettingsFile(const QString &path, const IniUpdates &updates);
+
+} // namespace kelvaro
