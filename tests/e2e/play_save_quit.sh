@@ -100,7 +100,7 @@ game_pid=$!
 main="$(start_game)"
 
 icons="$(xprop -id "$main" _NET_WM_ICON)"
-for size in 16 32 48 128; do
+for size in 16 32 48 64 128 256; do
   grep -q "Icon (${size} x ${size})" <<<"$icons" || fail "no ${size}x${size} window icon: ${icons:0:80}"
 done
 
