@@ -10,11 +10,13 @@
 #include "store/saved_game.h"
 #include "ui/main_window.h"
 #include "ui/qt_user_dialogs.h"
+#include "ui/shared_icon_style.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new kelvaro::SharedIconStyle(QApplication::style()->name()));
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     QApplication::setWindowIcon(kelvaro::appIcon());
