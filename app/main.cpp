@@ -1,6 +1,7 @@
 // The program: the platform services, the saved-game slot, the dialogs and the main window,
 // then the event loop until the game ends.
 
+#include "app/command_line.h"
 #include "assets.h"
 #include "core/mixing_random.h"
 #include "core/platform.h"
@@ -15,6 +16,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const auto exitCode = kelvaro::answerCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     QApplication::setStyle(new kelvaro::SharedIconStyle(QApplication::style()->name()));
     // No display name: Qt would append it to every window title.
