@@ -20,8 +20,8 @@ const QString programName = QStringLiteral("kelvaro");
 
 const QString description = QStringLiteral(
     "Kelvaro " KELVARO_VERSION ": a fish-breeding business game. Buy and sell angler, eels,\n"
-    "salmon, trout and carp at the day's prices, pay your workers, and keep the company\n"
-    "out of bankruptcy.\n"
+    "salmon, trout and carp at the day's prices, pay your workers, and keep the\n"
+    "company out of bankruptcy.\n"
     "\n"
     "The saved game is kept in $XDG_CONFIG_HOME/quira/quira.conf,\n"
     "~/.config/quira/quira.conf when XDG_CONFIG_HOME is not set.");
@@ -67,7 +67,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
     // Qt programs take their own options with one dash: "-platform offscreen", "-style fusion".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(description);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would also offer --help-all, for options this game does not list.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     addQtOptions(parser);
 
@@ -77,7 +80,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
                           .arg(programName, parser.errorText()));
         return usageError;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         // The usage line names the program as it was started; that needs an application
         // object, and one without a window system.
         int count = argc;
