@@ -1,6 +1,7 @@
 #include "app/composition.h"
 
 #include "assets/assets.h"
+#include "ui/shared_icon_style.h"
 
 #include <QApplication>
 
@@ -14,6 +15,9 @@ Program::Program()
 }
 
 std::unique_ptr<Program> composeProgram() {
+    // Dialogs share their icons, so that each one leaves nothing behind in the pixmap cache.
+    if (!dynamic_cast<SharedIconStyle *>(QApplication::style()))
+        QApplication::setStyle(new SharedIconStyle(QApplication::style()->name()));
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     QApplication::setWindowIcon(appIcon());

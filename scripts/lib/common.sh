@@ -9,7 +9,7 @@ kelvaro_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev librsvg2-bin
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth xdotool x11-utils xclip libx11-dev time
+  xvfb xauth xdotool x11-utils xclip libx11-dev libxcb1-dev time
   desktop-file-utils appstream dpkg-dev lintian
 )
 

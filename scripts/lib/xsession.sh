@@ -7,26 +7,25 @@ fail() {
   exit 1
 }
 
-# A display of our own, the first free number from 91 on; the screen size may be given.
+# A display of our own; the screen size may be given. Xvfb picks a free display number itself
+# and writes it down once it accepts clients, so tests running side by side never race for
+# the same number.
 start_x_server() {
-  local screen="${1:-1024x768x24}" display
-  for display in $(seq 91 140); do
-    [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
-    Xvfb ":${display}" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local tries
-    for tries in $(seq 1 50); do
-      if xdpyinfo -display ":${display}" >/dev/null 2>&1; then
-        export DISPLAY=":${display}"
-        return 0
-      fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
+  local screen="${1:-1024x768x24}" display="" tries
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for tries in $(seq 1 100); do
+    display="$(cat "$work/display" 2>/dev/null || true)"
+    if [ -n "$display" ] && xdpyinfo -display ":${display}" >/dev/null 2>&1; then
+      export DISPLAY=":${display}"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
   fail "no X server could be started"
 }
 

@@ -1,6 +1,7 @@
 // The real dialogs, answered as the player would by a poller that finds the open dialog.
 
 #include "ui/qt_user_dialogs.h"
+#include "ui/shared_icon_style.h"
 #include "window_support/modal_answerer.h"
 
 #include <QAbstractButton>
@@ -320,6 +321,20 @@ TEST(QtUserDialogs, dialogsOpenOverTheWindowOnceItIsShown) {
                            }};
     dialogs.showMessage("Everything's allright!", std::nullopt, MessageIcon::None);
     dialogs.promptText("How many fish do you want to sell?", std::nullopt);
+}
+
+// Every dialog asks the style for its pictures anew; a new icon each time would leave its
+// scaled pixmaps in the shared cache under keys no later dialog uses.
+TEST(QtUserDialogs, everyDialogGetsTheSameIconForEachPicture) {
+    SharedIconStyle style(QStringLiteral("fusion"));
+    for (const QStyle::StandardPixmap picture :
+         {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
+          QStyle::SP_MessageBoxQuestion, QStyle::SP_DialogOkButton, QStyle::SP_DialogCancelButton,
+          QStyle::SP_DialogYesButton, QStyle::SP_DialogNoButton}) {
+        const QIcon first = style.standardIcon(picture);
+        EXPECT_FALSE(first.isNull()) << picture;
+        EXPECT_EQ(style.standardIcon(picture).cacheKey(), first.cacheKey()) << picture;
+    }
 }
 
 } // namespace
