@@ -1,6 +1,6 @@
 # Shared by the scripts and tests that drive the game on a private X server.
-# Source it after defining "work" (a scratch folder) and "xvfb_pid" (empty); it defines
-# functions only.
+# Source it; it defines functions only. start_x_server alone needs "work" (a scratch folder)
+# and "xvfb_pid" (empty); begin_private_session sets up both.
 
 fail() {
   echo "FAIL: $*" >&2
@@ -60,4 +60,37 @@ answer_plain_messages() {
     fi
     sleep 0.1
   done
+}
+
+# A scratch folder "work", a private X server (the screen may be given) and settings and home
+# folders of the session's own, all ended and removed on exit. Whoever starts the game puts
+# its process id in "game_pid".
+begin_private_session() {
+  work="$(mktemp -d)"
+  xvfb_pid=""
+  game_pid=""
+  trap end_private_session EXIT
+  start_x_server "$@"
+  export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+  mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+  unset QT_QPA_PLATFORM
+}
+
+end_private_session() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+
+# Answers the three greetings and gives the company the name; prints the main window's id.
+start_game() {
+  local company="$1"
+  keys_to "$(window_titled '^Congratulations!$')" Return
+  keys_to "$(window_titled '^No fish!$')" Return
+  keys_to "$(window_titled ' 1000$')" Return
+  xdotool windowfocus --sync "$(window_titled '^Name$')"
+  xdotool type --delay 30 "$company"
+  xdotool key Return
+  window_titled "^Kelvaro - ${company}\$"
 }

@@ -10,36 +10,17 @@ program="$1"
 boxes="${2:-5000}"
 limit="${3:-}"
 
-work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 source "$(dirname "$0")/../../scripts/lib/xsession.sh"
 
-start_x_server
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-mkdir -p "$XDG_CONFIG_HOME" "$HOME"
-unset QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY DBUS_SESSION_BUS_ADDRESS
+begin_private_session
+unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY DBUS_SESSION_BUS_ADDRESS
 export NO_AT_BRIDGE=1 LC_ALL=C.UTF-8
 
 "$program" >"$work/kelvaro.log" 2>&1 &
 game_pid=$!
 
-keys_to "$(window_titled '^Congratulations!$')" Return
-keys_to "$(window_titled '^No fish!$')" Return
-keys_to "$(window_titled ' 1000$')" Return
-prompt="$(window_titled '^Name$')"
-xdotool windowfocus --sync "$prompt"
-xdotool type --delay 30 "Soak"
-xdotool key Return
-main="$(window_titled '^Kelvaro - Soak$')"
+main="$(start_game Soak)"
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$game_pid/status"; }
 

@@ -11,37 +11,11 @@ set -euo pipefail
 program="$1"
 company="Reef Traders"
 
-work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 source "$(dirname "$0")/../../scripts/lib/xsession.sh"
 
-start_x_server
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-mkdir -p "$XDG_CONFIG_HOME" "$HOME"
-unset QT_QPA_PLATFORM
+begin_private_session
 export LC_ALL=C.UTF-8
-
-# Answers the three greetings and names the company; prints the main window's id.
-start_game() {
-  keys_to "$(window_titled '^Congratulations!$')" Return
-  keys_to "$(window_titled '^No fish!$')" Return
-  keys_to "$(window_titled ' 1000$')" Return
-  local prompt
-  prompt="$(window_titled '^Name$')"
-  xdotool windowfocus --sync "$prompt"
-  xdotool type --delay 30 "$company"
-  xdotool key Return
-  window_titled "^Kelvaro - ${company}\$"
-}
 
 # Waits up to five seconds for Ctrl+S to write the file.
 wait_for_save() {
@@ -55,7 +29,7 @@ wait_for_save() {
 
 "$program" >"$work/kelvaro.log" 2>&1 &
 game_pid=$!
-main="$(start_game)"
+main="$(start_game "$company")"
 [ "$(xdotool getwindowname "$main")" = "Kelvaro - ${company}" ] || fail "wrong window title"
 
 # The focus starts in the money box; five steps of Tab reach the Wait button.
@@ -97,7 +71,7 @@ echo "played a day, saved and quit"
 export XDG_CONFIG_HOME="$work/config-de"
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$program" >"$work/kelvaro-de.log" 2>&1 &
 game_pid=$!
-main="$(start_game)"
+main="$(start_game "$company")"
 
 icons="$(xprop -id "$main" _NET_WM_ICON)"
 # The window system gets every size up to 128; Qt keeps the 256 one back from the X server.
