@@ -1,27 +1,18 @@
 #include "store/qt_settings_store.h"
 
 #include "store/settings_file.h"
+#include "store/settings_reading.h"
 
-#include <QSettings>
-#include <QStringList>
-
-#include <memory>
+#include <QStandardPaths>
 
 namespace kelvaro {
 
-namespace {
-
-QString qt(const std::string &text) { return QString::fromStdString(text); }
-
-std::unique_ptr<QSettings> openSettings(const std::string &application) {
-    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                qt(application), qt(application));
-    // Only the user's own file counts: never the system-wide or organisation-wide ones.
-    settings->setFallbacksEnabled(false);
-    return settings;
+QString QtSettingsStore::fileOf(const std::string &application) {
+    // QSettings itself would read the file as soon as it is made, and wait on a pipe there.
+    const QString name = QString::fromStdString(application);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + name + QLatin1Char('/') + name + QStringLiteral(".conf");
 }
-
-} // namespace
 
 void QtSettingsStore::write(const std::string &application, const std::string &section,
                             const std::string &key, const std::string &value) {
@@ -32,36 +23,36 @@ void QtSettingsStore::write(const std::string &application, const std::string &s
     pending_[section][key] = value;
 }
 
-std::optional<std::string> QtSettingsStore::read(const std::string &application,
-                                                 const std::string &section,
-                                                 const std::string &key) const {
+StoredSection QtSettingsStore::readSection(const std::string &application,
+                                           const std::string &section) const {
+    // The file as it is now, so that a change made while the game runs is seen.
+    StoredSection stored;
+    const SettingsFileReading file = readSettingsFile(fileOf(application));
+    if (file.outcome == SettingsFileReading::Outcome::Refused) {
+        stored.failure = file.reason;
+        return stored;
+    }
+    const IniReading reading = readIniText(file.text);
+    if (reading.failure) {
+        stored.failure = reading.failure;
+        return stored;
+    }
+    stored.values = sectionTexts(reading, section);
     if (application == pendingApplication_) {
-        const auto values = pending_.find(section);
-        if (values != pending_.end()) {
-            const auto value = values->second.find(key);
-            if (value != values->second.end())
-                return value->second;
+        const auto pending = pending_.find(section);
+        if (pending != pending_.end()) {
+            for (const auto &[key, value] : pending->second)
+                stored.values[key] = value;
         }
     }
-    // Read the file as it is now, so a change made while the game runs is seen. QSettings is
-    // only ever read, never written: its own write waits for the lock without end.
-    const std::unique_ptr<QSettings> settings = openSettings(application);
-    settings->beginGroup(qt(section));
-    const QVariant value = settings->value(qt(key));
-    settings->endGroup();
-    if (!value.isValid())
-        return std::nullopt;
-    // A hand-edited value with an unquoted comma comes back as a list of its parts.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", ")).toStdString();
-    return value.toString().toStdString();
+    return stored;
 }
 
 CommitResult QtSettingsStore::commit() {
     if (pending_.empty())
         return {};
-    const QString path = openSettings(pendingApplication_)->fileName();
-    const std::optional<std::string> failure = updateSettingsFile(path, pending_);
+    const std::optional<std::string> failure =
+        updateSettingsFile(fileOf(pendingApplication_), pending_);
     // A failed commit leaves no trace: its values are neither read nor written later.
     pending_.clear();
     if (failure)

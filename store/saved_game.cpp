@@ -20,8 +20,11 @@ void put(SaveSlot &slot, const std::string &key, const std::string &value) {
     slot.settings.write(application, section, key, value);
 }
 
-std::optional<std::string> get(const SaveSlot &slot, const std::string &key) {
-    return slot.settings.read(application, section, key);
+std::optional<std::string> valueOf(const StoredSection &stored, const std::string &key) {
+    const auto found = stored.values.find(key);
+    if (found == stored.values.end())
+        return std::nullopt;
+    return found->second;
 }
 
 // A saved whole number: an optional sign and digits, with blanks around at most, in 32 bits.
@@ -54,15 +57,22 @@ struct SavedValues {
     CivilDateTime date;
 };
 
-enum class SaveCondition { Nothing, Damaged, Sound };
+enum class SaveCondition { Nothing, Unreadable, Damaged, Sound };
 
-SaveCondition readSave(const SaveSlot &slot, SavedValues &values) {
-    const std::optional<std::string> money = get(slot, moneyKey);
-    const std::optional<std::string> date = get(slot, dateKey);
+// All seven values come from one reading of the store, so that a Save by another copy of the
+// game at the same time gives either its game or the one before, never a mix of the two.
+SaveCondition readSave(const SaveSlot &slot, SavedValues &values, std::string &failure) {
+    const StoredSection stored = slot.settings.readSection(application, section);
+    if (stored.failure) {
+        failure = *stored.failure;
+        return SaveCondition::Unreadable;
+    }
+    const std::optional<std::string> money = valueOf(stored, moneyKey);
+    const std::optional<std::string> date = valueOf(stored, dateKey);
     PerKind<std::optional<std::string>> stocks;
     bool anyPresent = money || date;
     for (const FishKind kind : allFishKinds) {
-        stocks[kind] = get(slot, stockKey(kind));
+        stocks[kind] = valueOf(stored, stockKey(kind));
         anyPresent = anyPresent || stocks[kind];
     }
     if (!anyPresent)
@@ -102,9 +112,13 @@ void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
 
 void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view) {
     SavedValues saved;
-    switch (readSave(slot, saved)) {
+    std::string failure;
+    switch (readSave(slot, saved, failure)) {
     case SaveCondition::Nothing:
         showPlainMessage(dialogs, "There is no saved game to load.");
+        return;
+    case SaveCondition::Unreadable:
+        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.\n" + failure);
         return;
     case SaveCondition::Damaged:
         showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.");

@@ -1,11 +1,11 @@
 #include "store/settings_file.h"
 
 #include "store/settings_lock.h"
+#include "store/settings_reading.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cerrno>
 #include <cstring>
@@ -25,35 +25,6 @@ constexpr std::chrono::milliseconds lockPatience = 700ms;
 
 std::string std8(const QString &text) { return text.toStdString(); }
 QByteArray native(const QString &path) { return QFile::encodeName(path); }
-
-// The file as it is: its bytes and, when it exists, its status.
-struct Current {
-    QByteArray text;
-    std::optional<struct stat> status;
-};
-
-std::optional<std::string> readCurrent(const QString &path, Current &current) {
-    // Not blocking, in case a pipe lies there.
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return std8(path) + " cannot be read: " + std::strerror(errno) + ".";
-    }
-    struct stat status {};
-    std::optional<std::string> failure;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        failure = std8(path) + " is not a plain file.";
-    } else {
-        QFile file;
-        if (!file.open(fd, QIODevice::ReadOnly) ||
-            (current.text = file.readAll()).size() != status.st_size)
-            failure = std8(path) + " cannot be read whole.";
-        current.status = status;
-    }
-    ::close(fd);
-    return failure;
-}
 
 // Removes temporary files that a killed Save of ours left beside the file. Only called while
 // holding the lock, when no Save of any running copy can be using one.
@@ -86,7 +57,8 @@ std::int64_t millisecondsOf(const timespec &time) {
 // Writes the new file, durable on disk, under a temporary name of our own. Readers such as
 // QSettings notice a changed file by its size and modification time to the millisecond, so a
 // new file that matches the old in both is dated a millisecond later.
-std::optional<std::string> writeTemporary(const QString &target, const Current &current,
+std::optional<std::string> writeTemporary(const QString &target,
+                                          const std::optional<struct stat> &old,
                                           const QByteArray &text, QString &temporary) {
     QByteArray name = native(target + QLatin1String(ownTemporaryMark) + QStringLiteral("XXXXXX"));
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -94,12 +66,12 @@ std::optional<std::string> writeTemporary(const QString &target, const Current &
         return "A new file cannot be made beside " + std8(target) + ": " + std::strerror(errno) +
                ".";
     temporary = QFile::decodeName(name);
-    const mode_t mode = current.status ? current.status->st_mode & 07777 : 0644;
+    const mode_t mode = old ? old->st_mode & 07777 : 0644;
     bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, text);
     struct stat status {};
-    if (written && current.status && ::fstat(fd, &status) == 0 &&
-        millisecondsOf(status.st_mtim) <= millisecondsOf(current.status->st_mtim)) {
-        const std::int64_t later = millisecondsOf(current.status->st_mtim) + 1;
+    if (written && old && ::fstat(fd, &status) == 0 &&
+        millisecondsOf(status.st_mtim) <= millisecondsOf(old->st_mtim)) {
+        const std::int64_t later = millisecondsOf(old->st_mtim) + 1;
         const timespec times[2] = {{0, UTIME_OMIT}, {later / 1000, (later % 1000) * 1000000}};
         written = ::futimens(fd, times) == 0;
     }
@@ -111,30 +83,59 @@ std::optional<std::string> writeTemporary(const QString &target, const Current &
     return std::nullopt;
 }
 
-// Whether the new file reads, to QSettings, as the old one with exactly the values set.
-bool readsAsIntended(const QString &oldPath, const QString &newPath, const IniUpdates &updates) {
-    const QSettings before(oldPath, QSettings::IniFormat);
-    const QSettings after(newPath, QSettings::IniFormat);
-    QStringList keys = before.allKeys() + after.allKeys();
-    keys.removeDuplicates();
-    for (const QString &key : keys) {
+// Whether the new text reads, as a Load reads it, as the old one with exactly the values set.
+bool readsAsIntended(const IniReading &before, const IniReading &after, const IniUpdates &updates) {
+    const auto updated = [&updates](const QString &key) {
         const qsizetype slash = key.indexOf(QLatin1Char('/'));
         const std::string section = slash < 0 ? std::string() : std8(key.left(slash));
-        const std::string name = std8(key.mid(slash + 1));
         const auto values = updates.find(section);
-        if (values != updates.end() && values->second.count(name))
-            continue;
-        if (before.value(key) != after.value(key))
-            return false;
+        return values != updates.end() && values->second.count(std8(key.mid(slash + 1))) > 0;
+    };
+    for (const auto *reading : {&before, &after}) {
+        for (const auto &[key, value] : reading->values) {
+            if (updated(key))
+                continue;
+            const auto old = before.values.find(key);
+            const auto now = after.values.find(key);
+            if (old == before.values.end() || now == after.values.end() ||
+                old->second != now->second)
+                return false;
+        }
     }
     for (const auto &[section, values] : updates) {
         for (const auto &[key, value] : values) {
-            const QVariant read = after.value(QString::fromStdString(section + '/' + key));
-            if (read.userType() != QMetaType::QString || read.toString().toStdString() != value)
+            const auto read = after.values.find(QString::fromStdString(section + '/' + key));
+            if (read == after.values.end() || read->second.userType() != QMetaType::QString ||
+                read->second.toString().toStdString() != value)
                 return false;
         }
     }
     return true;
+}
+
+// Why the player may not replace the file, if so. The folder's permission is not enough: a
+// file its owner made read-only, or another user's file, stays as it is.
+std::optional<std::string> notWritable(const QString &path, const QString &shownPath) {
+    if (::faccessat(AT_FDCWD, native(path).constData(), W_OK, AT_EACCESS) == 0)
+        return std::nullopt;
+    const int error = errno;
+    if (error == EACCES || error == EPERM || error == EROFS)
+        return std8(shownPath) + " is read-only, so the game left it as it was.";
+    return std8(shownPath) + " cannot be written: " + std::strerror(error) + ".";
+}
+
+// Why the saved game's folder cannot be used, if it cannot: something that is not a folder
+// in its place, or a folder that cannot be made.
+std::optional<std::string> unusableFolder(const QString &folder) {
+    struct stat status {};
+    if (::stat(native(folder).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return std::nullopt;
+        return std8(folder) + " is not a folder, so the saved game cannot be kept in it.";
+    }
+    if (QDir().mkpath(folder))
+        return std::nullopt;
+    return "The folder " + std8(folder) + " for the saved game does not exist and cannot be made.";
 }
 
 void syncFolder(const QString &folder) {
@@ -149,9 +150,8 @@ void syncFolder(const QString &folder) {
 
 std::optional<std::string> updateSettingsFile(const QString &path, const IniUpdates &updates) {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return "The folder " + std8(info.absolutePath()) +
-               " for the saved game does not exist and cannot be made.";
+    if (auto failure = unusableFolder(info.absolutePath()))
+        return failure;
     const SettingsLock lock = takeSettingsLock(path + QStringLiteral(".lock"), path, lockPatience);
     if (!lock.held)
         return lock.reason;
@@ -160,17 +160,35 @@ std::optional<std::string> updateSettingsFile(const QString &path, const IniUpda
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
     const QFileInfo targetInfo(target);
     removeOwnLeftovers(targetInfo);
-    Current current;
-    if (auto failure = readCurrent(target, current))
-        return failure;
+    const SettingsFileReading current = readSettingsFile(target);
+    if (current.outcome == SettingsFileReading::Outcome::Refused)
+        return current.reason;
+    if (current.outcome == SettingsFileReading::Outcome::Read) {
+        if (auto failure = notWritable(target, path))
+            return failure;
+    }
+    const IniReading before = readIniText(current.text);
+    if (before.failure)
+        return before.failure;
+
     QString temporary;
-    if (auto failure =
-            writeTemporary(target, current, withIniValues(current.text, updates), temporary)) {
+    if (auto failure = writeTemporary(target, current.status, withIniValues(current.text, updates),
+                                      temporary)) {
         QFile::remove(temporary);
         return failure;
     }
-    if (!readsAsIntended(target, temporary, updates)) {
+    // The new file, read back from the disk as a Load will read it.
+    const SettingsFileReading written = readSettingsFile(temporary);
+    const IniReading after = readIniText(written.text);
+    if (written.outcome != SettingsFileReading::Outcome::Read || after.failure ||
+        !readsAsIntended(before, after, updates)) {
         QFile::remove(temporary);
+        if (written.outcome == SettingsFileReading::Outcome::Missing)
+            return std8(temporary) + " vanished while the game was saving.";
+        if (written.outcome == SettingsFileReading::Outcome::Refused)
+            return written.reason;
+        if (after.failure)
+            return after.failure;
         return std8(path) + " holds lines that the game cannot update safely, so it was left " +
                "as it was.";
     }

@@ -19,6 +19,9 @@
 #include <limits>
 #include <random>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -472,6 +475,193 @@ TEST_F(SavedGameTest, saveKilledAtAnyMomentLeavesTheOldOrNewGameWholeAndTheNextS
     }
     std::printf("%d saves killed: %d left a newer game, %d the one before\n", trials, newer,
                 trials - newer);
+}
+
+TEST_F(SavedGameTest, loadWhileAnotherCopySavesGivesOneOfTheirGamesWhole) {
+    setGameNumber(1);
+    save();
+    const pid_t writer = fork();
+    if (writer == 0) {
+        for (std::int32_t number = 2;; number = number % 1000 + 2) {
+            setGameNumber(number);
+            save();
+        }
+    }
+    int mixed = 0;
+    int refused = 0;
+    const int loads = 300;
+    for (int i = 0; i < loads; ++i) {
+        transcript.clear();
+        load("Fish Co");
+        if (transcript.lines.size() != 10)
+            ++refused;
+        const GameState loaded = state;
+        setGameNumber(loaded.money);
+        mixed += loaded == state ? 0 : 1;
+    }
+    kill(writer, SIGKILL);
+    waitpid(writer, nullptr, 0);
+    std::printf("%d loads while another copy saved: %d mixed, %d refused\n", loads, mixed, refused);
+    EXPECT_EQ(mixed, 0);
+    EXPECT_EQ(refused, 0);
+}
+
+TEST_F(SavedGameTest, somethingOtherThanAFileAtTheSavedGameIsRefusedAtOnceAndTheGameGoesOn) {
+    const QString folder = configHome.filePath("quira");
+    const std::string file = saveFile().toStdString();
+    const auto makeFifo = [](const QString &path) {
+        return mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+    };
+    const struct {
+        const char *what;
+        std::function<bool()> make;
+        std::string saveReason;
+        std::string loadReason;
+    } cases[] = {
+        {"a pipe", [&] { return makeFifo(saveFile()); }, file + " is a pipe, not a plain file.",
+         file + " is a pipe, not a plain file."},
+        {"a socket",
+         [&] {
+             const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::snprintf(address.sun_path, sizeof address.sun_path, "%s", file.c_str());
+             const bool bound =
+                 bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+             close(fd);
+             return bound;
+         },
+         file + " is a socket, not a plain file.", file + " is a socket, not a plain file."},
+        {"a link to a device", [&] { return QFile::link("/dev/zero", saveFile()); },
+         "/dev/zero is a device, not a plain file.", file + " is a device, not a plain file."},
+        {"a folder", [&] { return QDir().mkdir(saveFile()); },
+         file + " is a folder, not a plain file.", file + " is a folder, not a plain file."},
+        {"a file of 9 MiB",
+         [&] {
+             QFile huge(saveFile());
+             return huge.open(QIODevice::WriteOnly) &&
+                    huge.write("[kelvaro]\n" + QByteArray(9 * 1024 * 1024, '#')) > 0;
+         },
+         file + " is larger than 8 MiB, too large to be a saved game.",
+         file + " is larger than 8 MiB, too large to be a saved game."},
+        {"a pipe for its folder",
+         [&] {
+             QDir(folder).removeRecursively();
+             return makeFifo(folder);
+         },
+         folder.toStdString() + " is not a folder, so the saved game cannot be kept in it.",
+         folder.toStdString() + " is a pipe, not a folder."},
+    };
+    for (const auto &c : cases) {
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        QDir().mkpath(folder);
+        ASSERT_TRUE(c.make()) << c.what;
+        const GameState before = state;
+        transcript.clear();
+
+        QElapsedTimer blocked;
+        blocked.start();
+        save();
+        loadGame(state, slot, dialogs, view);
+        std::printf("save and load refused in %lld ms: %s\n", blocked.elapsed(), c.what);
+
+        EXPECT_EQ(
+            transcript.lines,
+            (Lines{saveFailure(c.saveReason)[0],
+                   "plain: The saved game is damaged and cannot be loaded.\n" + c.loadReason}))
+            << c.what;
+        EXPECT_EQ(state, before) << c.what;
+        QFile::remove(saveFile());
+    }
+    QFile::remove(folder);
+}
+
+TEST_F(SavedGameTest, everyAcceptedSaveLoadsWhateverOtherSectionsTheFileHolds) {
+    const QByteArray others[] = {
+        "[kelvaro/a]\nx=1\n",
+        "[kelvaro]\ngeld=5\n[kelvaro/a]\nx=1\n[kelvaro/geld]\ny=2\n",
+        "[General]\nkelvaro\\geld=7\n[aaa]\nb=1\n",
+        "\xEF\xBB\xBF[kelvaro/%67]\r\nx=1\r\n[kelvaro]\r\ngeld=1\r\ngeld=2\r\n",
+    };
+    for (const QByteArray &other : others) {
+        writeFile(other);
+        transcript.clear();
+        save();
+        const GameState saved = state;
+        state.money = 5;
+        state.stock.values = {0, 9, 9, 9, 9, 9};
+        load("Fish Co");
+        EXPECT_EQ(transcript.lines.size(), 10u) << other.toStdString();
+        EXPECT_EQ(state, saved) << other.toStdString();
+    }
+}
+
+// As another user, for whom the file's permissions count: root may write any file.
+TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root, to play as the user nobody";
+    const uid_t nobody = 65534;
+    const QString folder = configHome.filePath("quira");
+    ASSERT_EQ(chmod(QFile::encodeName(configHome.path()).constData(), 0755), 0);
+    const struct {
+        const char *what;
+        uid_t owner;
+        mode_t mode;
+        bool refused;
+    } cases[] = {
+        {"the player's own file made read-only", nobody, 0444, true},
+        {"another user's file", 0, 0644, true},
+        {"another user's file that anyone may write", 0, 0666, false},
+        {"the player's own file", nobody, 0644, false},
+    };
+    for (const auto &c : cases) {
+        writeFile("[kelvaro]\ngeld=1\n");
+        const QByteArray name = QFile::encodeName(saveFile());
+        ASSERT_EQ(chown(QFile::encodeName(folder).constData(), nobody, nobody), 0);
+        ASSERT_EQ(chown(name.constData(), c.owner, c.owner), 0);
+        ASSERT_EQ(chmod(name.constData(), c.mode), 0);
+        const QByteArray before = contentsOf(saveFile());
+
+        int answer[2];
+        ASSERT_EQ(pipe(answer), 0);
+        const pid_t player = fork();
+        if (player == 0) {
+            close(answer[0]);
+            if (setgid(nobody) != 0 || setuid(nobody) != 0)
+                _exit(3);
+            save();
+            std::string said;
+            for (const std::string &line : transcript.lines)
+                said += line;
+            [[maybe_unused]] const auto written = write(answer[1], said.data(), said.size());
+            _exit(0);
+        }
+        close(answer[1]);
+        std::string said;
+        char buffer[512];
+        for (ssize_t got; (got = read(answer[0], buffer, sizeof buffer)) > 0;)
+            said.append(buffer, static_cast<std::size_t>(got));
+        close(answer[0]);
+        int status = 0;
+        waitpid(player, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.what;
+
+        struct stat after {};
+        ASSERT_EQ(stat(name.constData(), &after), 0);
+        if (c.refused) {
+            EXPECT_EQ(said, saveFailure(saveFile().toStdString() +
+                                        " is read-only, so the game left it as it was.")[0])
+                << c.what;
+            EXPECT_EQ(contentsOf(saveFile()), before) << c.what;
+            EXPECT_EQ(after.st_uid, c.owner) << c.what;
+            EXPECT_EQ(after.st_mode & 07777, c.mode) << c.what;
+        } else {
+            EXPECT_EQ(said, "") << c.what;
+            EXPECT_NE(contentsOf(saveFile()), before) << c.what;
+        }
+        QFile::remove(saveFile());
+    }
 }
 
 } // namespace

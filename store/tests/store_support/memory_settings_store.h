@@ -16,12 +16,14 @@ class MemorySettingsStore final : public SettingsStore {
                const std::string &value) override {
         values[{application, section, key}] = value;
     }
-    std::optional<std::string> read(const std::string &application, const std::string &section,
-                                    const std::string &key) const override {
-        const auto found = values.find({application, section, key});
-        if (found == values.end())
-            return std::nullopt;
-        return found->second;
+    StoredSection readSection(const std::string &application,
+                              const std::string &section) const override {
+        StoredSection stored;
+        for (const auto &[address, value] : values) {
+            if (std::get<0>(address) == application && std::get<1>(address) == section)
+                stored.values[std::get<2>(address)] = value;
+        }
+        return stored;
     }
     CommitResult commit() override {
         ++commits;
@@ -30,7 +32,10 @@ class MemorySettingsStore final : public SettingsStore {
 
     // The saved game's value under a key of application "quira", section "kelvaro".
     std::optional<std::string> saved(const std::string &key) const {
-        return read("quira", "kelvaro", key);
+        const auto found = values.find({"quira", "kelvaro", key});
+        if (found == values.end())
+            return std::nullopt;
+        return found->second;
     }
     void save(const std::string &key, const std::string &value) {
         write("quira", "kelvaro", key, value);

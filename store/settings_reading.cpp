@@ -1,0 +1,178 @@
+#include "store/settings_reading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace kelvaro {
+
+namespace {
+
+std::string std8(const QString &text) { return text.toStdString(); }
+
+const char *kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "something else";
+}
+
+SettingsFileReading refused(std::string reason) {
+    SettingsFileReading reading;
+    reading.outcome = SettingsFileReading::Outcome::Refused;
+    reading.reason = std::move(reason);
+    return reading;
+}
+
+std::string notAPlainFile(const QString &path, mode_t mode) {
+    return std8(path) + " is " + kindOf(mode) + ", not a plain file.";
+}
+
+// The first folder on the way to the path that is not one, when that is why it cannot be.
+std::string notAFolderOnTheWay(const QString &path) {
+    QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    for (QString parent = QFileInfo(folder).path(); parent != folder;
+         folder = parent, parent = QFileInfo(folder).path()) {
+        struct stat status {};
+        if (::stat(QFile::encodeName(parent).constData(), &status) == 0 && !S_ISDIR(status.st_mode))
+            return std8(parent) + " is " + kindOf(status.st_mode) + ", not a folder.";
+    }
+    return std8(path) + " cannot be read: " + std::strerror(ENOTDIR) + ".";
+}
+
+// Reads at most `limit` + 1 bytes, so that a file that grew meanwhile is noticed.
+bool readUpTo(int fd, qint64 limit, QByteArray &text) {
+    text.resize(limit + 1);
+    qint64 done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(fd, text.data() + done, static_cast<size_t>(text.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        done += got;
+    }
+    text.resize(done);
+    return true;
+}
+
+// Temporary files for reading go where the system keeps them; when that place cannot take
+// one (a missing or full TMPDIR), into memory.
+std::unique_ptr<QTemporaryFile> privateCopyOf(const QByteArray &text, std::string &failure) {
+    QStringList places{QDir::tempPath(), QStringLiteral("/dev/shm"), QStringLiteral("/tmp")};
+    places.removeDuplicates();
+    for (const QString &place : places) {
+        auto copy =
+            std::make_unique<QTemporaryFile>(place + QStringLiteral("/kelvaro-read-XXXXXX"));
+        if (copy->open() && copy->write(text) == text.size() && copy->flush())
+            return copy;
+        failure = "The saved game cannot be read: no temporary file can be made in " +
+                  std8(places.constFirst()) + ": " + std8(copy->errorString()) + ".";
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SettingsFileReading readSettingsFile(const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    // Judged before opening: opening a pipe or a device may wait or do something.
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return {};
+        if (error == ENOTDIR)
+            return refused(notAFolderOnTheWay(path));
+        return refused(std8(path) + " cannot be read: " + std::strerror(error) + ".");
+    }
+    if (!S_ISREG(before.st_mode))
+        return refused(notAPlainFile(path, before.st_mode));
+    if (before.st_size > largestSettingsFile)
+        return refused(std8(path) + " is larger than 8 MiB, too large to be a saved game.");
+
+    // Not blocking, in case a pipe has been put there since.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return {};
+        return refused(std8(path) + " cannot be read: " + std::strerror(error) + ".");
+    }
+    SettingsFileReading reading;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        reading = refused(std8(path) + " cannot be read: " + std::strerror(errno) + ".");
+    } else if (!S_ISREG(status.st_mode)) {
+        reading = refused(notAPlainFile(path, status.st_mode));
+    } else if (!readUpTo(fd, largestSettingsFile, reading.text)) {
+        reading = refused(std8(path) + " cannot be read: " + std::strerror(errno) + ".");
+    } else if (reading.text.size() > largestSettingsFile) {
+        reading = refused(std8(path) + " is larger than 8 MiB, too large to be a saved game.");
+    } else {
+        reading.outcome = SettingsFileReading::Outcome::Read;
+        reading.status = status;
+    }
+    ::close(fd);
+    return reading;
+}
+
+IniReading readIniText(const QByteArray &text) {
+    IniReading reading;
+    if (text.isEmpty())
+        return reading;
+    std::string failure;
+    const std::unique_ptr<QTemporaryFile> copy = privateCopyOf(text, failure);
+    if (!copy) {
+        reading.failure = failure;
+        return reading;
+    }
+    const QSettings settings(copy->fileName(), QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError) {
+        reading.failure = "The saved game cannot be read: its copy " + std8(copy->fileName()) +
+                          " cannot be opened.";
+        return reading;
+    }
+    // QSettings has taken the whole text on opening; gone at once, the copy is not left behind
+    // even by a program killed right now.
+    copy->remove();
+    // allKeys() parses every section before any value is looked up.
+    for (const QString &key : settings.allKeys())
+        reading.values[key] = settings.value(key);
+    return reading;
+}
+
+std::map<std::string, std::string> sectionTexts(const IniReading &reading,
+                                                const std::string &section) {
+    std::map<std::string, std::string> texts;
+    const QString prefix = QString::fromStdString(section) + QLatin1Char('/');
+    for (auto entry = reading.values.lower_bound(prefix);
+         entry != reading.values.end() && entry->first.startsWith(prefix); ++entry) {
+        const QString key = entry->first.mid(prefix.size());
+        if (key.contains(QLatin1Char('/')))
+            continue; // a subgroup's key
+        const QVariant &value = entry->second;
+        texts[std8(key)] = value.userType() == QMetaType::QStringList
+                               ? std8(value.toStringList().join(QStringLiteral(", ")))
+                               : std8(value.toString());
+    }
+    return texts;
+}
+
+} // namespace kelvaro
