@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -54,11 +55,17 @@ std::string notAFolderOnTheWay(const QString &path) {
     return std8(path) + " cannot be read: " + std::strerror(ENOTDIR) + ".";
 }
 
-// Reads at most `limit` + 1 bytes, so that a file that grew meanwhile is noticed.
-bool readUpTo(int fd, qint64 limit, QByteArray &text) {
-    text.resize(limit + 1);
+// Reads to the end, but stops past `limit` bytes, so that a file that grew meanwhile is
+// noticed without reading all of it.
+bool readUpTo(int fd, qint64 expected, qint64 limit, QByteArray &text) {
+    text.resize(std::min(expected, limit) + 1);
     qint64 done = 0;
-    while (done < text.size()) {
+    for (;;) {
+        if (done == text.size()) {
+            if (done > limit)
+                break;
+            text.resize(std::min(2 * done, limit + 1));
+        }
         const ssize_t got = ::read(fd, text.data() + done, static_cast<size_t>(text.size() - done));
         if (got < 0 && errno == EINTR)
             continue;
@@ -121,7 +128,7 @@ SettingsFileReading readSettingsFile(const QString &path) {
         reading = refused(std8(path) + " cannot be read: " + std::strerror(errno) + ".");
     } else if (!S_ISREG(status.st_mode)) {
         reading = refused(notAPlainFile(path, status.st_mode));
-    } else if (!readUpTo(fd, largestSettingsFile, reading.text)) {
+    } else if (!readUpTo(fd, status.st_size, largestSettingsFile, reading.text)) {
         reading = refused(std8(path) + " cannot be read: " + std::strerror(errno) + ".");
     } else if (reading.text.size() > largestSettingsFile) {
         reading = refused(std8(path) + " is larger than 8 MiB, too large to be a saved game.");

@@ -43,3 +43,22 @@ for key in range(7):
         fields = list(good)
         fields[key] = text
         write("load", f"nasty-{key}-{i:02d}", b"\x7f" + b"\n".join(fields))
+
+# Saves: the number of pieces of the start file and which ones, then the seven values, each
+# its length and its bytes, then raw bytes for the end of the file.
+def save_seed(pieces, values, rest=b""):
+    seed = bytes([len(pieces)] + pieces)
+    for value in values:
+        seed += bytes([len(value)]) + value
+    return seed + rest
+
+
+write("save", "empty-file", save_seed([], good))
+write("save", "own-section", save_seed([0, 4, 5, 6], good))
+write("save", "subgroups", save_seed([1, 0, 4, 23, 2], good))
+write("save", "general-key", save_seed([3, 10, 0, 4], good))
+write("save", "crlf-bom", save_seed([9, 20, 15, 7, 8], good))
+write("save", "duplicates", save_seed([0, 13, 0, 13], good, b"\n[kelvaro]\ngeld=9\n"))
+write("save", "lists-and-junk", save_seed([2, 11, 12, 16, 22, 0], good, b"\x00\xff[kel"))
+write("save", "continued", save_seed([0, 21, 4], good))
+write("save", "odd-values", save_seed([0], [b"", b" 1", b"a,b", b"\"q\"", b"\\", b"\n", b"@x"]))
