@@ -15,7 +15,6 @@
 #include "support/fixed_clock.h"
 #include "support/quiet_ports.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <array>
@@ -208,6 +207,5 @@ int main(int argc, char **argv) {
     }
     // Never the player's own saved game.
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     return kelvaro::SoakPlayer(seed).play(days);
 }
