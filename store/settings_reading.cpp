@@ -160,8 +160,10 @@ IniReading readIniText(const QByteArray &text) {
     // even by a program killed right now.
     copy->remove();
     // allKeys() parses every section before any value is looked up.
-    for (const QString &key : settings.allKeys())
-        reading.values[key] = settings.value(key);
+    for (const QString &key : settings.allKeys()) {
+        if (!key.isEmpty()) // a line such as "=x": QSettings cannot look it up
+            reading.values[key] = settings.value(key);
+    }
     return reading;
 }
 

@@ -43,8 +43,10 @@ std::map<QString, QVariant> oracleOf(const QByteArray &text, const QString &fold
     std::map<QString, QVariant> values;
     {
         const QSettings settings(path, QSettings::IniFormat);
-        for (const QString &key : settings.allKeys())
-            values[key] = settings.value(key);
+        for (const QString &key : settings.allKeys()) {
+            if (!key.isEmpty())
+                values[key] = settings.value(key);
+        }
     }
     QFile::remove(path);
     return values;
