@@ -12,7 +12,8 @@
 
 namespace kelvaro {
 
-// The one line shown instead of the game while the terminal is smaller than 80x24.
+// The one line shown instead of the game while the terminal is smaller than 80x24:
+// "Kelvaro needs 80x24, not 60x20." It fits in 40 columns.
 std::string tooSmallText(TerminalSize size);
 
 // Shows the screen that `paint` draws, redrawn after every key and on every change of the

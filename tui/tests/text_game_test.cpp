@@ -224,8 +224,7 @@ TEST_F(TextGameTest, aTerminalTooSmallSaysSoAndKeepsTheKeysBack) {
     terminal.resizeTo({80, 24});
     terminal.press(ctrlC);
     EXPECT_EQ(game.run(), 130);
-    EXPECT_EQ(terminal.screens[terminal.screens.size() - 2][0],
-              "Kelvaro needs 80x24, the terminal is 60x20.");
+    EXPECT_EQ(terminal.screens[terminal.screens.size() - 2][0], "Kelvaro needs 80x24, not 60x20.");
     EXPECT_EQ(game.screen().focus(), (Control{Control::Kind::Money}));
     EXPECT_EQ(terminal.lastScreen()[2], "  Reef Traders");
 }
@@ -253,10 +252,11 @@ TEST_P(TooSmall, saysHowLargeTheTerminalMustBe) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, TooSmall,
-    ::testing::Values(TooSmallCase{{79, 24}, "Kelvaro needs 80x24, the terminal is 79x24."},
-                      TooSmallCase{{80, 23}, "Kelvaro needs 80x24, the terminal is 80x23."},
-                      TooSmallCase{{20, 5}, "Kelvaro needs 80x24,"}, TooSmallCase{{1, 1}, "K"},
-                      TooSmallCase{{0, 0}, ""}));
+    ::testing::Values(TooSmallCase{{79, 24}, "Kelvaro needs 80x24, not 79x24."},
+                      TooSmallCase{{80, 23}, "Kelvaro needs 80x24, not 80x23."},
+                      TooSmallCase{{20, 5}, "Kelvaro needs 80x24,"},
+                      TooSmallCase{{40, 10}, "Kelvaro needs 80x24, not 40x10."},
+                      TooSmallCase{{1, 1}, "K"}, TooSmallCase{{0, 0}, ""}));
 
 } // namespace
 } // namespace kelvaro::testing
