@@ -13,15 +13,27 @@ Canvas::Canvas(int width, int height)
 void Canvas::write(int row, int column, std::u32string_view text, Style style) {
     if (row < 0 || row >= height_)
         return;
+    const auto put = [&](int at, char32_t character) {
+        Cell &cell = cells_[static_cast<std::size_t>(row * width_ + at)];
+        cell.character = character;
+        cell.style = style;
+    };
     for (const char32_t character : text) {
+        const int columns = columnsOf(character);
+        if (columns == 0)
+            continue;
         if (column >= width_)
             break;
-        if (column >= 0) {
-            Cell &cell = cells_[static_cast<std::size_t>(row * width_ + column)];
-            cell.character = character;
-            cell.style = style;
+        if (columns == 2 && column + 1 < width_ && column >= 0) {
+            put(column, character);
+            put(column + 1, coveredCell);
+        } else if (column >= 0) {
+            // A wide character cut in half by an edge shows as a blank.
+            put(column, columns == 2 ? U' ' : character);
+        } else if (columns == 2 && column == -1) {
+            put(0, U' ');
         }
-        ++column;
+        column += columns;
     }
 }
 
@@ -59,7 +71,8 @@ const Cell &Canvas::at(int row, int column) const {
 std::string Canvas::line(int row) const {
     std::u32string text;
     for (int column = 0; column < width_; ++column)
-        text.push_back(at(row, column).character);
+        if (at(row, column).character != coveredCell)
+            text.push_back(at(row, column).character);
     while (!text.empty() && text.back() == U' ')
         text.pop_back();
     return toUtf8(text);

@@ -40,6 +40,9 @@ inline constexpr char32_t topRightCorner = U'\u2510';
 inline constexpr char32_t bottomLeftCorner = U'\u2514';
 inline constexpr char32_t bottomRightCorner = U'\u2518';
 
+// The cell after a wide character, which that character covers.
+inline constexpr char32_t coveredCell = 0;
+
 struct Cell {
     char32_t character = U' ';
     Style style = Style::Water;
@@ -51,8 +54,9 @@ struct Position {
     bool operator==(const Position &) const = default;
 };
 
-// What the terminal shows: a grid of characters, one per column, each with its style, and
-// where the cursor is when it is shown. Everything written outside the grid is cut off.
+// What the terminal shows: a grid of characters, each with its style, and where the cursor is
+// when it is shown. A wide character takes its cell and the next; a combining mark is left
+// out. Everything written outside the grid is cut off.
 class Canvas {
   public:
     Canvas(int width, int height);

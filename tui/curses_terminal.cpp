@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cwchar>
+#include <string>
 
 namespace kelvaro {
 
@@ -151,6 +152,33 @@ chtype lineDrawing(char32_t character) {
     }
 }
 
+bool namesUtf8(const char *name) {
+    if (!name)
+        return false;
+    const std::string text(name);
+    return text.find("UTF-8") != std::string::npos || text.find("utf8") != std::string::npos ||
+           text.find("UTF8") != std::string::npos || text.find("utf-8") != std::string::npos;
+}
+
+// The user's locale, as far as this system has it. A language the C library has no tables for
+// (Qt has its own, for the month names) would leave the whole locale at "C", where no UTF-8
+// reaches the screen; then the character set alone is taken, or C.UTF-8 when the environment
+// asks for UTF-8.
+void useTheUsersCharacterSet() {
+    if (std::setlocale(LC_ALL, ""))
+        return;
+    if (std::setlocale(LC_CTYPE, ""))
+        return;
+    const char *names[] = {std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")};
+    for (const char *name : names) {
+        if (name && *name) {
+            if (namesUtf8(name))
+                std::setlocale(LC_CTYPE, "C.UTF-8");
+            return;
+        }
+    }
+}
+
 Key keyOf(int result, wint_t code) {
     using Code = Key::Code;
     if (result == KEY_CODE_YES) {
@@ -230,7 +258,7 @@ std::unique_ptr<CursesTerminal> CursesTerminal::open(std::string &why) {
         return nullptr;
     }
     // UTF-8 month names and the euro sign need the user's character set.
-    std::setlocale(LC_ALL, "");
+    useTheUsersCharacterSet();
 
     auto opened = std::make_unique<Opened>();
     if (::pipe2(opened->wake.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -292,16 +320,23 @@ void CursesTerminal::show(const Canvas &canvas) {
     for (int row = 0; row < canvas.height(); ++row) {
         for (int column = 0; column < canvas.width(); ++column) {
             const Cell &cell = canvas.at(row, column);
+            if (cell.character == coveredCell)
+                continue; // drawn with the wide character before it
             const Look look = opened_->coloured ? colouredLook(cell.style) : plainLook(cell.style);
             if (const chtype line = lineDrawing(cell.character)) {
                 mvaddch(row, column, line | look.attributes | COLOR_PAIR(look.pair));
                 continue;
             }
-            // A character the terminal's character set cannot show in one column, such as
-            // the euro sign under LANG=C, is shown as "?".
+            // A character the terminal's character set cannot show in the columns the screen
+            // gave it, such as the euro sign under LANG=C, is shown as "?".
             wchar_t text[2] = {static_cast<wchar_t>(cell.character), L'\0'};
-            if (::wcwidth(text[0]) != 1)
+            const bool wide =
+                column + 1 < canvas.width() && canvas.at(row, column + 1).character == coveredCell;
+            if (::wcwidth(text[0]) != (wide ? 2 : 1)) {
                 text[0] = L'?';
+                if (wide)
+                    mvaddch(row, column + 1, '?' | look.attributes | COLOR_PAIR(look.pair));
+            }
             cchar_t drawn;
             setcchar(&drawn, text, look.attributes, look.pair, nullptr);
             mvadd_wch(row, column, &drawn);

@@ -27,10 +27,10 @@ std::u32string buttonText(Dialog::Answer answer) {
 }
 
 // The mark drawn where the window shows the dialog's icon, and its style.
-std::u32string iconMark(std::optional<MessageIcon> icon, bool question) {
+std::u32string iconMark(MessageIcon icon, bool question) {
     if (question)
         return U"(?) ";
-    switch (icon.value_or(MessageIcon::None)) {
+    switch (icon) {
     case MessageIcon::Information:
         return U"(i) ";
     case MessageIcon::Exclamation:

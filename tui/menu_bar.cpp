@@ -192,8 +192,11 @@ void MenuBar::draw(Canvas &canvas, const std::string &title) const {
     const std::u32string shown = fromUtf8(title);
     const int room = canvas.width() - end - 2;
     if (room > 0) {
-        const std::u32string cut = shown.substr(0, static_cast<std::size_t>(room));
-        canvas.write(0, canvas.width() - 1 - static_cast<int>(cut.size()), cut, Style::MenuBar);
+        const std::u32string cut = fittingStart(shown, room);
+        int columns = 0;
+        for (const char32_t c : cut)
+            columns += columnsOf(c);
+        canvas.write(0, canvas.width() - 1 - columns, cut, Style::MenuBar);
     }
     if (!open_)
         return;

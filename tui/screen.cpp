@@ -250,7 +250,7 @@ void MainScreen::draw(Canvas &canvas) const {
         put(line, labelsEnd - static_cast<int>(text.size()), text, Style::Label);
     };
 
-    put(nameLine, 2, std::u32string_view(name_).substr(0, 76), Style::Name);
+    put(nameLine, 2, fittingStart(name_, 76), Style::Name);
     rule(nameRuleLine, 1, 78);
     const std::u32string prices = fromUtf8(screen_text::prices);
     put(pricesLine, stockColumn + (priceColumn + priceWidth - stockColumn - 6) / 2, prices,
@@ -278,9 +278,12 @@ void MainScreen::draw(Canvas &canvas) const {
             shown.replace((shown.size() - caption.size()) / 2, caption.size(), caption);
         } else {
             // A text wider than its box shows from its start, clipped on the right.
-            const std::u32string &text = textOf(control);
-            shown.replace(0, std::min(text.size(), shown.size()),
-                          std::u32string_view(text).substr(0, shown.size()));
+            const std::u32string text = fittingStart(textOf(control), placed.width - 2);
+            int columns = 0;
+            for (const char32_t c : text)
+                columns += columnsOf(c);
+            shown =
+                text + std::u32string(static_cast<std::size_t>(placed.width - 2 - columns), U' ');
         }
         put(placed.at.row, placed.at.column, U"[" + shown + U"]", style);
         if (hasFocus)

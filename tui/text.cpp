@@ -76,6 +76,30 @@ std::string toUtf8(std::u32string_view text) {
     return result;
 }
 
+int columnsOf(char32_t c) {
+    if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x200B && c <= 0x200F) || c == 0xFE0F)
+        return 0;
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
+                      (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+                      (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
+                      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+    return wide ? 2 : 1;
+}
+
+std::u32string fittingStart(std::u32string_view text, int columns) {
+    std::u32string result;
+    for (const char32_t c : text) {
+        columns -= columnsOf(c);
+        if (columns < 0)
+            break;
+        result.push_back(c);
+    }
+    return result;
+}
+
 std::vector<std::u32string> splitLines(std::u32string_view text) {
     std::vector<std::u32string> lines(1);
     for (const char32_t c : text) {

@@ -11,6 +11,12 @@ namespace kelvaro {
 std::u32string fromUtf8(std::string_view text);
 std::string toUtf8(std::u32string_view text);
 
+// How many columns of a terminal a character takes: 2 for the wide characters of East Asian
+// scripts (a Japanese or Chinese month name, say), 0 for a combining mark, else 1.
+int columnsOf(char32_t character);
+// The longest start of the text that fits in the columns.
+std::u32string fittingStart(std::u32string_view text, int columns);
+
 // The lines of a text split at its line feeds; an empty text is one empty line.
 std::vector<std::u32string> splitLines(std::u32string_view text);
 

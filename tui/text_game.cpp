@@ -17,8 +17,8 @@ constexpr int interruptedStatus = 130;
 
 std::string tooSmallText(TerminalSize size) {
     return "Kelvaro needs " + std::to_string(MainScreen::minimumWidth) + "x" +
-           std::to_string(MainScreen::minimumHeight) + ", not " +
-           std::to_string(size.width) + "x" + std::to_string(size.height) + ".";
+           std::to_string(MainScreen::minimumHeight) + ", not " + std::to_string(size.width) + "x" +
+           std::to_string(size.height) + ".";
 }
 
 Key KeyReader::next(const std::function<void(Canvas &)> &paint) {

@@ -77,3 +77,18 @@ keys Enter
 wait_for_file "$work/status"
 [ "$(cat "$work/status")" = 0 ] || fail "the program ended with status $(cat "$work/status")"
 echo "played a start, a Buy, a Sell, a Wait, a Save, a Load and Quit in the terminal"
+
+# Once more as a German player, on a system whose C library has no German tables: the month
+# names come from Qt's, and the euro sign and the umlauts still reach the screen.
+end_tmux
+rm -f "$work/status"
+start_pane env -u LC_ALL -u LC_CTYPE LANG=de_DE.UTF-8 TERM=screen \
+  XDG_CONFIG_HOME="$work/config-de" sh -c "'$program' --text; echo \$? >'$work/status'"
+start_terminal_game "Zeeën"
+months='(Januar|Februar|März|April|Mai|Juni|Juli|August|September|Oktober|November|Dezember)'
+[[ "$(box_after 'Date ')" =~ ^[0-9]{2}\ ${months}\ [0-9]{4}$ ]] ||
+  fail "the date box shows '$(box_after 'Date ')', not a German date"
+keys C-c
+wait_for_file "$work/status"
+[ "$(cat "$work/status")" = 130 ] || fail "Ctrl+C ended the game with status $(cat "$work/status")"
+echo "German month names, the euro sign and the umlauts in the terminal"

@@ -61,3 +61,46 @@ TEST(Canvas, ofNoSizeTakesNothing) {
 
 } // namespace
 } // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+struct ColumnsCase {
+    char32_t character;
+    int columns;
+};
+
+class CharacterColumns : public ::testing::TestWithParam<ColumnsCase> {};
+
+TEST_P(CharacterColumns, areThoseATerminalGivesIt) {
+    EXPECT_EQ(columnsOf(GetParam().character), GetParam().columns);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, CharacterColumns,
+                         ::testing::Values(ColumnsCase{U'a', 1}, ColumnsCase{U'€', 1},
+                                           ColumnsCase{U'ä', 1}, ColumnsCase{U'я', 1},
+                                           ColumnsCase{U'月', 2}, ColumnsCase{U'월', 2},
+                                           ColumnsCase{U'\u0301', 0}));
+
+TEST(Canvas, givesAWideCharacterTwoColumns) {
+    Canvas canvas(8, 1);
+    canvas.write(0, 0, U"09 12月 x", Style::Box);
+    EXPECT_EQ(canvas.line(0), "09 12月");
+    EXPECT_EQ(canvas.at(0, 6).character, coveredCell);
+    EXPECT_EQ(canvas.at(0, 7).character, U' ');
+}
+
+TEST(Canvas, blanksAWideCharacterCutByTheEdge) {
+    Canvas canvas(3, 1);
+    canvas.write(0, 2, U"月", Style::Box);
+    EXPECT_EQ(canvas.at(0, 2).character, U' ');
+}
+
+TEST(FittingStart, countsColumnsNotCharacters) {
+    EXPECT_EQ(toUtf8(fittingStart(U"09 12月 2026", 6)), "09 12");
+    EXPECT_EQ(toUtf8(fittingStart(U"09 12月 2026", 7)), "09 12月");
+    EXPECT_EQ(toUtf8(fittingStart(U"€ 1000", 3)), "€ 1");
+}
+
+} // namespace
+} // namespace kelvaro::testing

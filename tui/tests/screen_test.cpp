@@ -254,3 +254,27 @@ TEST_F(MainScreenTest, endProgramEndsIt) {
 
 } // namespace
 } // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+TEST(MainScreenWide, keepsAJapaneseDateInsideItsBox) {
+    MainScreen screen;
+    screen.showDate("09 12月 2026");
+    screen.showCompanyName(
+        "魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚魚");
+    screen.show();
+    Canvas canvas(80, 24);
+    screen.draw(canvas);
+    EXPECT_EQ(canvas.line(12),
+              "       Date  [09 12月 2026     ] Salmon: [Text1   ] [Text1 ]  [ Buy ] "
+              "[ Sell ]");
+    // The name label has 76 columns: 38 wide characters.
+    std::string fish;
+    for (int i = 0; i < 38; ++i)
+        fish += "魚";
+    EXPECT_EQ(canvas.line(2), "  " + fish);
+}
+
+} // namespace
+} // namespace kelvaro::testing
