@@ -4,10 +4,19 @@
 #include "tui/curses_terminal.h"
 
 #include <QCoreApplication>
+#include <QtGlobal>
 
 #include <cstdio>
 
 namespace kelvaro {
+
+namespace {
+
+// While the game holds the terminal, standard error is its screen: a warning of Qt's written
+// there would break up the picture until the next change, so they are dropped meanwhile.
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
 
 TextProgram::TextProgram(Terminal &terminal)
     : random(clock, systemEntropy()), platform{clock, random, monthNames}, saveSlot{settings,
@@ -26,8 +35,14 @@ int playInTerminal() {
         std::fprintf(stderr, "kelvaro: cannot play in the terminal: %s.\n", why.c_str());
         return 1;
     }
-    const std::unique_ptr<TextProgram> program = composeTextProgram(*terminal);
-    return program->game.run();
+    const QtMessageHandler previous = qInstallMessageHandler(dropMessage);
+    int status = 0;
+    {
+        const std::unique_ptr<TextProgram> program = composeTextProgram(*terminal);
+        status = program->game.run();
+    }
+    qInstallMessageHandler(previous);
+    return status;
 }
 
 } // namespace kelvaro
