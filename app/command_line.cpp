@@ -23,6 +23,9 @@ const QString description = QStringLiteral(
     "salmon, trout and carp at the day's prices, pay your workers, and keep the\n"
     "company out of bankruptcy.\n"
     "\n"
+    "With --text the game is played in the terminal it is started from, with the same\n"
+    "rules, menus and saved game as the window.\n"
+    "\n"
     "The saved game is kept in $XDG_CONFIG_HOME/quira/quira.conf,\n"
     "~/.config/quira/quira.conf when XDG_CONFIG_HOME is not set.");
 
@@ -62,7 +65,7 @@ void addQtOptions(QCommandLineParser &parser) {
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[]) {
+CommandLineAnswer answerCommandLine(int argc, char *argv[]) {
     QCommandLineParser parser;
     // Qt programs take their own options with one dash: "-platform offscreen", "-style fusion".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -72,13 +75,17 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption text(
+        {QStringLiteral("t"), QStringLiteral("text")},
+        QStringLiteral("Plays the game in this terminal instead of a window; needs no display."));
+    parser.addOption(text);
     addQtOptions(parser);
 
     const QStringList arguments = argumentsOf(argc, argv);
     if (!parser.parse(arguments)) {
         print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
                           .arg(programName, parser.errorText()));
-        return usageError;
+        return {usageError};
     }
     if (parser.isSet(help)) {
         // The usage line names the program as it was started; that needs an application
@@ -86,25 +93,27 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
         int count = argc;
         QCoreApplication core(count, argv);
         print(stdout, parser.helpText());
-        return 0;
+        return {0};
     }
     if (parser.isSet(version)) {
         print(stdout, QStringLiteral("Kelvaro " KELVARO_VERSION "\n"));
-        return 0;
+        return {0};
     }
     if (!parser.positionalArguments().isEmpty()) {
         print(stderr, QStringLiteral("%1: unexpected argument '%2'\nTry '%1 --help' for more "
                                      "information.\n")
                           .arg(programName, parser.positionalArguments().constFirst()));
-        return usageError;
+        return {usageError};
     }
+    if (parser.isSet(text))
+        return {std::nullopt, true};
     if (const auto reason = missingDisplay(parser.value(QStringLiteral("platform")),
                                            parser.value(QStringLiteral("display")))) {
         print(stderr,
               QStringLiteral("%1: cannot open the game's window: %2.\n").arg(programName, *reason));
-        return noDisplay;
+        return {noDisplay};
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace kelvaro

@@ -49,7 +49,7 @@ check_tree "$work/prefix"
 package="$(ls "$work"/package/*.deb)"
 depends="$(dpkg-deb -f "$package" Depends)"
 echo "package: $(basename "$package"), depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libncursesw6 libtinfo6 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library"
 done
 contents="$(dpkg-deb -c "$package")"

@@ -1,5 +1,6 @@
 #include "ui/form_controls.h"
 
+#include "core/screen_texts.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -19,7 +20,7 @@ namespace {
 
 const QColor white(255, 255, 255);
 const QColor orange(255, 192, 128);
-const QString beforeTheStart = QStringLiteral("Text1");
+const QString beforeTheStart = QString::fromUtf8(screen_text::boxBeforeTheStart);
 
 // Every control of a row shares the row's top and height.
 constexpr int rowTop(FishKind kind) { return 1800 + 480 * (kindNumber(kind) - 1); }
@@ -47,28 +48,28 @@ void buildLinesAndLabels(QWidget &area, Form1Controls &form) {
     form.Line3->setObjectName(QStringLiteral("Line3"));
 
     form.lblNaam = heading(area, "lblNaam", rectFromTwips(120, 240, 9855, 375),
-                           "Name of the company", 15.75, true, orange, Qt::AlignLeft);
-    form.Label7 = heading(area, "Label7", rectFromTwips(4560, 1200, 3135, 375), "Prices", 14.25,
-                          false, white, Qt::AlignHCenter);
-    form.Label6 = heading(area, "Label6", rectFromTwips(600, 1920, 3135, 375), "Company size",
+                           screen_text::nameBeforeTheStart, 15.75, true, orange, Qt::AlignLeft);
+    form.Label7 = heading(area, "Label7", rectFromTwips(4560, 1200, 3135, 375), screen_text::prices,
                           14.25, false, white, Qt::AlignHCenter);
-    form.Label5 = heading(area, "Label5", rectFromTwips(480, 2880, 1455, 375), "Date ", 9.75, true,
-                          white, Qt::AlignRight);
-    form.Label4 = heading(area, "Label4", rectFromTwips(480, 3360, 1455, 375), "Workers ", 9.75,
-                          true, white, Qt::AlignRight);
-    form.Label3 = heading(area, "Label3", rectFromTwips(1080, 3840, 855, 255), "Money ", 9.75, true,
-                          white, Qt::AlignRight);
+    form.Label6 = heading(area, "Label6", rectFromTwips(600, 1920, 3135, 375),
+                          screen_text::companySize, 14.25, false, white, Qt::AlignHCenter);
+    form.Label5 = heading(area, "Label5", rectFromTwips(480, 2880, 1455, 375), screen_text::date,
+                          9.75, true, white, Qt::AlignRight);
+    form.Label4 = heading(area, "Label4", rectFromTwips(480, 3360, 1455, 375), screen_text::workers,
+                          9.75, true, white, Qt::AlignRight);
+    form.Label3 = heading(area, "Label3", rectFromTwips(1080, 3840, 855, 255), screen_text::money,
+                          9.75, true, white, Qt::AlignRight);
 
-    const auto rowLabel = [&area](const char *name, FishKind kind, const char *caption) {
+    const auto rowLabel = [&area](const char *name, FishKind kind) {
         const int width = kind == FishKind::Angler ? 1215 : 1095;
-        return heading(area, name, rectFromTwips(4080, rowTop(kind), width, rowHeight), caption,
-                       9.75, true, white, Qt::AlignLeft);
+        return heading(area, name, rectFromTwips(4080, rowTop(kind), width, rowHeight),
+                       screen_text::rowLabel(kind), 9.75, true, white, Qt::AlignLeft);
     };
-    form.lblKabeljouw = rowLabel("lblKabeljouw", FishKind::Angler, "Angler:");
-    form.lblPaling = rowLabel("lblPaling", FishKind::Eels, "Eels:");
-    form.lblZalm = rowLabel("lblZalm", FishKind::Salmon, "Salmon:");
-    form.lblForel = rowLabel("lblForel", FishKind::Trout, "Trout:");
-    form.lblKarper = rowLabel("lblKarper", FishKind::Carp, "Carp:");
+    form.lblKabeljouw = rowLabel("lblKabeljouw", FishKind::Angler);
+    form.lblPaling = rowLabel("lblPaling", FishKind::Eels);
+    form.lblZalm = rowLabel("lblZalm", FishKind::Salmon);
+    form.lblForel = rowLabel("lblForel", FishKind::Trout);
+    form.lblKarper = rowLabel("lblKarper", FishKind::Carp);
 }
 
 void buildBoxesAndButtons(QWidget &area, Form1Controls &form) {
@@ -81,12 +82,12 @@ void buildBoxesAndButtons(QWidget &area, Form1Controls &form) {
         form.txtMarktprijs[kind] =
             makeTextBox(area, memberName("txtMarktprijs", kind),
                         rectFromTwips(7080, top, 1455, rowHeight), beforeTheStart, gridFont, false);
-        form.cmdKopen[kind] =
-            makeButton(area, memberName("cmdKopen", kind),
-                       rectFromTwips(8640, top, 1575, rowHeight), QStringLiteral("Buy"), gridFont);
+        form.cmdKopen[kind] = makeButton(area, memberName("cmdKopen", kind),
+                                         rectFromTwips(8640, top, 1575, rowHeight),
+                                         QString::fromUtf8(screen_text::buy), gridFont);
         form.cmdVerkopen[kind] = makeButton(area, memberName("cmdVerkopen", kind),
                                             rectFromTwips(10320, top, 1455, rowHeight),
-                                            QStringLiteral("Sell"), gridFont);
+                                            QString::fromUtf8(screen_text::sell), gridFont);
     }
     form.txtJaar =
         makeTextBox(area, QStringLiteral("txtJaar"), rectFromTwips(2040, 2880, 1575, 285),
@@ -99,7 +100,7 @@ void buildBoxesAndButtons(QWidget &area, Form1Controls &form) {
                     QString(), tahoma(9.75, true), true);
     form.cmdWachten =
         makeButton(area, QStringLiteral("cmdWachten"), rectFromTwips(6000, 4560, 3135, 375),
-                   QStringLiteral("Wait"), gridFont);
+                   QString::fromUtf8(screen_text::wait), gridFont);
 }
 
 void setFocusOrder(const Form1Controls &form) {

@@ -2,10 +2,11 @@
 
 #include "core/day_advance.h"
 #include "core/game_start.h"
+#include "core/menu_commands.h"
+#include "core/screen_texts.h"
 #include "core/trading.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/menu_commands.h"
 #include "ui/menus.h"
 #include "ui/picture_area.h"
 #include "ui/window_placement.h"
@@ -38,7 +39,7 @@ Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
     : dialogs_(dialogs), platform_(platform), saveSlot_(saveSlot), area_(new PictureArea(this)),
       controls_(buildForm1Controls(*area_)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Kelvaro - Naam van het bedrijf"));
+    setWindowTitle(QString::fromUtf8(screen_text::titleBeforeTheStart));
     setCentralWidget(area_);
     fitDateBoxToTheLongestDate();
     buildMenus();

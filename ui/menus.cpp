@@ -1,5 +1,7 @@
 #include "ui/menus.h"
 
+#include "core/menu_tree.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -9,61 +11,84 @@ namespace kelvaro {
 
 namespace {
 
-// Twenty hyphens: a greyed row, not a separator bar.
-const QString hyphenRow(20, u'-');
+QKeySequence keysOf(MenuShortcut shortcut) {
+    switch (shortcut) {
+    case MenuShortcut::CtrlL:
+        return QKeySequence(Qt::CTRL | Qt::Key_L);
+    case MenuShortcut::CtrlS:
+        return QKeySequence(Qt::CTRL | Qt::Key_S);
+    case MenuShortcut::F1:
+        return QKeySequence(Qt::Key_F1);
+    case MenuShortcut::None:
+        break;
+    }
+    return {};
+}
+
+std::function<void()> handlerOf(MenuCommand command, const MenuCommands &commands) {
+    switch (command) {
+    case MenuCommand::NewGame:
+        return commands.newGame;
+    case MenuCommand::Load:
+        return commands.load;
+    case MenuCommand::Save:
+        return commands.save;
+    case MenuCommand::Quit:
+        return commands.quit;
+    case MenuCommand::RenameCompany:
+        return commands.renameCompany;
+    case MenuCommand::Info:
+        return commands.info;
+    case MenuCommand::Credits:
+        return commands.credits;
+    case MenuCommand::NewRelease:
+        return commands.newRelease;
+    case MenuCommand::None:
+        break;
+    }
+    return {};
+}
 
 // The captions hold no "&", so Qt finds no access key in them.
-QMenu *addMenu(QWidget &parent, const char *name, const QString &caption) {
-    auto *menu = new QMenu(caption, &parent);
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
+QMenu *addMenu(QWidget &parent, const MenuEntry &entry) {
+    auto *menu = new QMenu(QString::fromUtf8(entry.caption), &parent);
+    menu->setObjectName(QLatin1String(entry.name));
+    menu->menuAction()->setObjectName(QLatin1String(entry.name));
     return menu;
 }
 
-QAction *addItem(QMenu &menu, const char *name, const QString &caption,
-                 const std::function<void()> &command, const QKeySequence &shortcut = {}) {
-    QAction *item = menu.addAction(caption);
-    item->setObjectName(QLatin1String(name));
-    if (!shortcut.isEmpty()) {
+void addItem(QMenu &menu, const MenuEntry &entry, const MenuCommands &commands) {
+    QAction *item = menu.addAction(QString::fromUtf8(entry.caption));
+    item->setObjectName(QLatin1String(entry.name));
+    if (const QKeySequence shortcut = keysOf(entry.shortcut); !shortcut.isEmpty()) {
         item->setShortcut(shortcut);
         item->setShortcutContext(Qt::WindowShortcut);
     }
-    if (command)
+    if (const std::function<void()> command = handlerOf(entry.command, commands))
         QObject::connect(item, &QAction::triggered, &menu, [command] { command(); });
-    return item;
-}
-
-void addHyphenRow(QMenu &menu, const char *name) {
-    addItem(menu, name, hyphenRow, {})->setEnabled(false);
+    // The hyphen rows: greyed items, not separator bars.
+    item->setEnabled(entry.enabled);
 }
 
 } // namespace
 
 void buildMenuBar(QMenuBar &bar, const MenuCommands &commands) {
-    QMenu *file = addMenu(bar, "Bestand", QStringLiteral("File"));
-    addItem(*file, "nieuw_spel", QStringLiteral("New game"), commands.newGame);
-    addItem(*file, "laden", QStringLiteral("Load"), commands.load,
-            QKeySequence(Qt::CTRL | Qt::Key_L));
-    addItem(*file, "opslaan", QStringLiteral("Save"), commands.save,
-            QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(*file, "afsluiten", QStringLiteral("Quit"), commands.quit);
-    bar.addMenu(file);
-
-    QMenu *options = addMenu(bar, "opties", QStringLiteral("Options"));
-    addItem(*options, "andere_naam", QStringLiteral("Change company name"), commands.renameCompany);
-    addHyphenRow(*options, "break0");
-    QMenu *skins = addMenu(*options, "skinz", QStringLiteral("Skinz"));
-    addItem(*skins, "default", QStringLiteral("Standard"), {});
-    options->addMenu(skins);
-    bar.addMenu(options);
-
-    QMenu *help = addMenu(bar, "help", QStringLiteral("Help"));
-    addItem(*help, "info", QStringLiteral("Info          "), commands.info,
-            QKeySequence(Qt::Key_F1));
-    addItem(*help, "credits", QStringLiteral("Credits"), commands.credits);
-    addHyphenRow(*help, "break1");
-    addItem(*help, "new_release", QStringLiteral("New release"), commands.newRelease);
-    bar.addMenu(help);
+    const std::span<const MenuEntry> tree = menuTree();
+    QMenu *menu = nullptr;
+    QMenu *subMenu = nullptr;
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const MenuEntry &entry = tree[i];
+        const bool opensSubMenu = i + 1 < tree.size() && tree[i + 1].level > entry.level;
+        if (entry.level == 1) {
+            menu = addMenu(bar, entry);
+            bar.addMenu(menu);
+        } else if (entry.level == 2 && opensSubMenu) {
+            subMenu = addMenu(*menu, entry);
+            menu->addMenu(subMenu);
+        } else {
+            addItem(entry.level == 2 ? *menu : *subMenu, entry, commands);
+        }
+    }
 }
 
 } // namespace kelvaro

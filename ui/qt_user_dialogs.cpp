@@ -1,5 +1,7 @@
 #include "ui/qt_user_dialogs.h"
 
+#include "core/screen_texts.h"
+
 #include "ui/text_prompt_dialog.h"
 #include "ui/window_title.h"
 
@@ -9,7 +11,7 @@ namespace kelvaro {
 
 namespace {
 
-const QString applicationTitle = QStringLiteral("Kelvaro");
+const QString applicationTitle = QString::fromUtf8(screen_text::applicationTitle);
 
 QString qt(const std::string &text) { return QString::fromStdString(text); }
 

@@ -11,6 +11,7 @@ kelvaro_packages=(
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils xclip libx11-dev libxcb1-dev time
   desktop-file-utils appstream dpkg-dev lintian
+  libncurses-dev tmux
 )
 
 # Installs whichever of the packages is missing; asks the archive only when one is.

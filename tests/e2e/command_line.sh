@@ -28,6 +28,7 @@ for option in --help -h; do
   grep -q '^Usage: .*kelvaro \[options\]$' "$out" || fail "$option printed no usage line"
   grep -q 'fish-breeding business game' "$out" || fail "$option does not say what the game is"
   grep -q -- '-v, --version' "$out" || fail "$option does not list --version"
+  grep -q -- '-t, --text' "$out" || fail "$option does not list --text"
   grep -qF '$XDG_CONFIG_HOME/quira/quira.conf' "$out" || fail "$option does not name the save"
   grep -qF '~/.config/quira/quira.conf' "$out" || fail "$option does not name the default save"
 done
@@ -48,4 +49,12 @@ run_headless
 [ "$(wc -l <"$err")" -eq 1 ] || fail "no display gave not one line: $(cat "$err")"
 grep -q '^kelvaro: cannot open the game.s window: no X display is set' "$err" ||
   fail "unclear complaint: $(cat "$err")"
-echo "help, version, an unknown option and no display answered"
+# The terminal game needs no display, but a terminal: without one it says so in one line.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+  timeout 20 "$program" --text </dev/null >"$out" 2>"$err" || status=$?
+[ "$status" -eq 1 ] || fail "--text without a terminal ended with status $status"
+[ "$(cat "$err")" = "kelvaro: cannot play in the terminal: standard input is not a terminal." ] ||
+  fail "unclear complaint without a terminal: $(cat "$err")"
+[ ! -s "$out" ] || fail "--text without a terminal printed to standard output"
+echo "help, version, an unknown option, no display and no terminal answered"

@@ -1,6 +1,6 @@
 // Which rule each button, menu item and shortcut of the window runs.
 
-#include "ui/menu_commands.h"
+#include "core/menu_commands.h"
 #include "window_support/form_fixture.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/menu_commands.h"
+#include "core/menu_commands.h"
 
 namespace kelvaro {
 

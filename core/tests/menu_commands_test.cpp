@@ -1,8 +1,9 @@
 // The commands that live only in the menus, on recording dialogs.
 
+#include "core/menu_commands.h"
 #include "support/game_fixture.h"
-#include "ui/menu_commands.h"
 
+#include <map>
 #include <sstream>
 
 namespace kelvaro::testing {

@@ -1,0 +1,56 @@
+// The menu tree both front ends build their menus from.
+
+#include "core/menu_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvaro::testing {
+namespace {
+
+struct Row {
+    int level;
+    std::string name;
+    std::string caption;
+    std::string shortcut;
+    bool enabled;
+    MenuCommand command;
+};
+
+const std::vector<Row> expectedTree{
+    {1, "Bestand", "File", "", true, MenuCommand::None},
+    {2, "nieuw_spel", "New game", "", true, MenuCommand::NewGame},
+    {2, "laden", "Load", "Ctrl+L", true, MenuCommand::Load},
+    {2, "opslaan", "Save", "Ctrl+S", true, MenuCommand::Save},
+    {2, "afsluiten", "Quit", "", true, MenuCommand::Quit},
+    {1, "opties", "Options", "", true, MenuCommand::None},
+    {2, "andere_naam", "Change company name", "", true, MenuCommand::RenameCompany},
+    {2, "break0", "--------------------", "", false, MenuCommand::None},
+    {2, "skinz", "Skinz", "", true, MenuCommand::None},
+    {3, "default", "Standard", "", true, MenuCommand::None},
+    {1, "help", "Help", "", true, MenuCommand::None},
+    {2, "info", "Info          ", "F1", true, MenuCommand::Info},
+    {2, "credits", "Credits", "", true, MenuCommand::Credits},
+    {2, "break1", "--------------------", "", false, MenuCommand::None},
+    {2, "new_release", "New release", "", true, MenuCommand::NewRelease},
+};
+
+TEST(MenuTree, holdsEveryRowInDisplayOrderWithItsCaptionShortcutStateAndCommand) {
+    const auto tree = menuTree();
+    ASSERT_EQ(tree.size(), expectedTree.size());
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const Row &expected = expectedTree[i];
+        SCOPED_TRACE(expected.name);
+        EXPECT_EQ(tree[i].level, expected.level);
+        EXPECT_EQ(tree[i].name, expected.name);
+        EXPECT_EQ(tree[i].caption, expected.caption);
+        EXPECT_EQ(shortcutText(tree[i].shortcut), expected.shortcut);
+        EXPECT_EQ(tree[i].enabled, expected.enabled);
+        EXPECT_EQ(tree[i].command, expected.command);
+    }
+}
+
+} // namespace
+} // namespace kelvaro::testing

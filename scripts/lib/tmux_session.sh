@@ -1,0 +1,72 @@
+# Shared by the end-to-end tests that play the game in a terminal: a tmux server of the test's
+# own (its socket in "work"), one pane of 100x30, keys sent to it and its screen read back.
+# Source it after defining "work" (a scratch folder) and "fail"; it defines functions only.
+
+tmux_() { tmux -S "$work/tmux.socket" -f /dev/null "$@"; }
+
+# Starts the command in a detached pane of 100 columns and 30 lines.
+start_pane() {
+  tmux_ new-session -d -x 100 -y 30 "$@"
+}
+
+end_tmux() { tmux_ kill-server 2>/dev/null || true; }
+
+screen_text() { tmux_ capture-pane -p; }
+
+keys() { tmux_ send-keys "$@"; }
+
+# Waits up to ten seconds for the text on the screen.
+wait_for_screen() {
+  local tries
+  for tries in $(seq 1 100); do
+    screen_text | grep -qF -- "$1" && return 0
+    sleep 0.1
+  done
+  screen_text >&2
+  fail "the screen never showed '$1'"
+}
+
+# Waits up to ten seconds for the file to exist and be non-empty.
+wait_for_file() {
+  local tries
+  for tries in $(seq 1 100); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "no $1 appeared"
+}
+
+# Presses Enter on every plain message (caption "Kelvaro") the day brings, until none has been
+# on the screen for half a second.
+answer_terminal_messages() {
+  local quiet=0
+  while [ "$quiet" -lt 5 ]; do
+    if screen_text | grep -qF '┌─ Kelvaro ─'; then
+      keys Enter
+      quiet=0
+    else
+      quiet=$((quiet + 1))
+    fi
+    sleep 0.1
+  done
+}
+
+# What a box on the row with the label shows: the first, second, ... bracketed box after it.
+box_after() {
+  screen_text | grep -F -- "$1" | head -n 1 | sed 's/.*'"$1"'//' |
+    grep -o '\[[^]]*\]' | sed -n "${2:-1}p" | tr -d '[]' | sed 's/ *$//'
+}
+
+# Answers the three greetings and names the company; waits for the game's screen.
+start_terminal_game() {
+  wait_for_screen "Congratulations, you've just won a Kelvaro!"
+  keys Enter
+  wait_for_screen "One little problem. You don't have any fish!"
+  keys Enter
+  wait_for_screen "But some nice people € 1000."
+  keys Enter
+  wait_for_screen "How do you want to call your company?"
+  keys -l "$1"
+  keys Enter
+  wait_for_screen "Kelvaro - $1"
+}

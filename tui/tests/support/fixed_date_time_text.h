@@ -1,0 +1,27 @@
+#pragma once
+
+#include "store/date_time_text.h"
+
+#include <cstdio>
+
+namespace kelvaro::testing {
+
+// Saved dates as "2026-12-07 15:04:05", whatever the language.
+class FixedDateTimeText final : public DateTimeText {
+  public:
+    std::string toText(const CivilDateTime &moment) const override {
+        char text[40];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month,
+                      moment.day, moment.hour, moment.minute, moment.second);
+        return text;
+    }
+    std::optional<CivilDateTime> fromText(const std::string &text) const override {
+        CivilDateTime moment;
+        if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &moment.year, &moment.month, &moment.day,
+                        &moment.hour, &moment.minute, &moment.second) != 6)
+            return std::nullopt;
+        return moment;
+    }
+};
+
+} // namespace kelvaro::testing
