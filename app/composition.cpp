@@ -7,12 +7,7 @@
 
 namespace kelvaro {
 
-Program::Program()
-    : random(clock, systemEntropy()), platform{clock, random, monthNames}, saveSlot{settings,
-                                                                                    dateTimeText},
-      window(dialogs, platform, saveSlot) {
-    dialogs.setParentWindow(&window);
-}
+Program::Program() : window(dialogs, platform, saveSlot) { dialogs.setParentWindow(&window); }
 
 std::unique_ptr<Program> composeProgram() {
     // Dialogs share their icons, so that each one leaves nothing behind in the pixmap cache.

@@ -18,10 +18,7 @@ void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 } // namespace
 
-TextProgram::TextProgram(Terminal &terminal)
-    : random(clock, systemEntropy()), platform{clock, random, monthNames}, saveSlot{settings,
-                                                                                    dateTimeText},
-      game(terminal, platform, saveSlot) {}
+TextProgram::TextProgram(Terminal &terminal) : game(terminal, platform, saveSlot) {}
 
 std::unique_ptr<TextProgram> composeTextProgram(Terminal &terminal) {
     QCoreApplication::setApplicationName(QString::fromUtf8(screen_text::applicationTitle));

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "core/mixing_random.h"
-#include "core/platform.h"
-#include "core/system_clock.h"
-#include "store/locale_date_texts.h"
-#include "store/qt_settings_store.h"
-#include "store/saved_game.h"
+#include "app/game_services.h"
 #include "tui/terminal.h"
 #include "tui/text_game.h"
 
@@ -13,21 +8,11 @@
 
 namespace kelvaro {
 
-// The program's real parts wired to the game in a terminal: the same clock, random source,
-// month names, saved-date form and settings store as the window's, and the terminal game,
-// which has not started yet. Each part refers only to parts above it.
-struct TextProgram {
+// The program's real parts wired to the game in a terminal: the same services as the
+// window's, and the terminal game, which has not started yet.
+struct TextProgram : GameServices {
     explicit TextProgram(Terminal &terminal);
-    TextProgram(const TextProgram &) = delete;
-    TextProgram &operator=(const TextProgram &) = delete;
 
-    SystemClock clock;
-    MixingRandom random;
-    LocaleDateTexts monthNames;
-    Platform platform;
-    QtSettingsStore settings;
-    LocaleDateTimeText dateTimeText;
-    SaveSlot saveSlot;
     TextGame game;
 };
 

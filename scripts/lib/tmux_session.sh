@@ -1,6 +1,23 @@
 # Shared by the end-to-end tests that play the game in a terminal: a tmux server of the test's
 # own (its socket in "work"), one pane of 100x30, keys sent to it and its screen read back.
-# Source it after defining "work" (a scratch folder) and "fail"; it defines functions only.
+# Source it; it defines functions only. Without begin_tmux_session, define "work" (a scratch
+# folder) first.
+
+if ! declare -F fail >/dev/null; then
+  fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+  }
+fi
+
+# A scratch folder "work" with settings and home folders of the test's own, and the tmux
+# server, all ended and removed on exit.
+begin_tmux_session() {
+  work="$(mktemp -d)"
+  trap 'end_tmux; rm -rf "$work"' EXIT
+  export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+  mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+}
 
 tmux_() { tmux -S "$work/tmux.socket" -f /dev/null "$@"; }
 

@@ -8,16 +8,8 @@
 set -euo pipefail
 
 program="$1"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 source "$(dirname "$0")/../../scripts/lib/tmux_session.sh"
-trap 'end_tmux; rm -rf "$work"' EXIT
-
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+begin_tmux_session
 
 # Plays up to the name prompt, ends the game the given way; checks the terminal and status.
 end_by() {
