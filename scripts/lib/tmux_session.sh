@@ -53,6 +53,17 @@ wait_for_file() {
   fail "no $1 appeared"
 }
 
+# Quits through File > Quit (F10 opens File; one step up from New game is Quit), answers the
+# question with the given key, and checks that the game ended with status 0. The game must
+# write its status to "$work/status".
+quit_terminal_game() {
+  keys F10 Up Enter
+  wait_for_screen "Are you sure you want to quit?"
+  keys "$1"
+  wait_for_file "$work/status"
+  [ "$(cat "$work/status")" = 0 ] || fail "the terminal game ended with status $(cat "$work/status")"
+}
+
 # Presses Enter on every plain message (caption "Kelvaro") the day brings, until none has been
 # on the screen for half a second.
 answer_terminal_messages() {

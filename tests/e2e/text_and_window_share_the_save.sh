@@ -72,11 +72,7 @@ wait_for_new_save "$window_save"
 terminal_money="$(box_after 'Money ')"
 terminal_angler="$(box_after 'Angler:')"
 [ "$(saved_value geld)" = "$terminal_money" ] || fail "the terminal saved other money than it shows"
-keys F10 Up Enter
-wait_for_screen "Are you sure you want to quit?"
-keys y
-wait_for_file "$work/status"
-[ "$(cat "$work/status")" = 0 ] || fail "the terminal game ended with status $(cat "$work/status")"
+quit_terminal_game y
 
 # 4. The window loads what the terminal saved.
 "$program" >"$work/window-2.log" 2>&1 &

@@ -62,12 +62,8 @@ screen_text | grep -qF "  Second Co" || fail "the name label does not show the n
 datum="$(sed -n 's/^datum=//p' "$saved")"
 [ "$(box_after 'Date ')" = "${datum:0:17}" ] || fail "the date box shows '$(box_after 'Date ')', saved '$datum'"
 
-# File > Quit: F10 opens File; one step up from New game is Quit. Enter answers Yes.
-keys F10 Up Enter
-wait_for_screen "Are you sure you want to quit?"
-keys Enter
-wait_for_file "$work/status"
-[ "$(cat "$work/status")" = 0 ] || fail "the program ended with status $(cat "$work/status")"
+# File > Quit, answered Yes with Enter.
+quit_terminal_game Enter
 echo "played a start, a Buy, a Sell, a Wait, a Save, a Load and Quit in the terminal"
 
 # Once more as a German player, on a system whose C library has no German tables: the month

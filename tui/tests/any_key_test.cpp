@@ -6,7 +6,7 @@
 #include "core/mixing_random.h"
 #include "store_support/memory_settings_store.h"
 #include "support/fixed_clock.h"
-#include "support/fixed_date_time_text.h"
+#include "store_support/iso_date_time_text.h"
 #include "support/scripted_terminal.h"
 #include "tui/text_game.h"
 
@@ -52,7 +52,7 @@ TEST(AnyKey, atAnySizeNeitherCrashesNorHangsTheGame) {
         EnglishDateTexts dateTexts;
         Platform platform{clock, random, dateTexts};
         MemorySettingsStore settings;
-        FixedDateTimeText dateTimeText;
+        IsoDateTimeText dateTimeText;
         SaveSlot slot{settings, dateTimeText};
         ScriptedTerminal terminal;
 

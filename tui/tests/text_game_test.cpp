@@ -3,7 +3,7 @@
 
 #include "store_support/memory_settings_store.h"
 #include "support/fixed_clock.h"
-#include "support/fixed_date_time_text.h"
+#include "store_support/iso_date_time_text.h"
 #include "support/recording_ports.h"
 #include "support/scripted_terminal.h"
 #include "tui/text_game.h"
@@ -23,7 +23,7 @@ class TextGameTest : public ::testing::Test {
     EnglishDateTexts dateTexts;
     Platform platform{clock, random, dateTexts};
     MemorySettingsStore settings;
-    FixedDateTimeText dateTimeText;
+    IsoDateTimeText dateTimeText;
     SaveSlot slot{settings, dateTimeText};
     ScriptedTerminal terminal;
     TextGame game{terminal, platform, slot};

@@ -2,7 +2,7 @@
 
 #include "support/game_fixture.h"
 #include "ui/main_window.h"
-#include "window_support/iso_date_time_text.h"
+#include "store_support/iso_date_time_text.h"
 #include "store_support/memory_settings_store.h"
 
 #include <QLineEdit>
