@@ -5,7 +5,7 @@
 #include "core/system_clock.h"
 #include "store/locale_date_texts.h"
 #include "store/qt_settings_store.h"
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 
 namespace kelvaro {
 

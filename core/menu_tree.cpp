@@ -31,18 +31,44 @@ constexpr std::array<MenuEntry, 15> tree{{
 
 std::span<const MenuEntry> menuTree() { return tree; }
 
-std::string shortcutText(MenuShortcut shortcut) {
+ShortcutKey shortcutKey(MenuShortcut shortcut) {
     switch (shortcut) {
     case MenuShortcut::CtrlL:
-        return "Ctrl+L";
+        return {.ctrl = true, .letter = 'L'};
     case MenuShortcut::CtrlS:
-        return "Ctrl+S";
+        return {.ctrl = true, .letter = 'S'};
     case MenuShortcut::F1:
-        return "F1";
+        return {.functionKey = 1};
     case MenuShortcut::None:
         break;
     }
     return {};
+}
+
+std::string shortcutText(MenuShortcut shortcut) {
+    const ShortcutKey key = shortcutKey(shortcut);
+    if (key.ctrl)
+        return std::string("Ctrl+") + key.letter;
+    if (key.functionKey > 0)
+        return "F" + std::to_string(key.functionKey);
+    return {};
+}
+
+MenuCommand commandForShortcut(const ShortcutKey &pressed) {
+    if (pressed == ShortcutKey{})
+        return MenuCommand::None;
+    for (const MenuEntry &entry : tree)
+        if (entry.enabled && shortcutKey(entry.shortcut) == pressed)
+            return entry.command;
+    return MenuCommand::None;
+}
+
+std::vector<ShortcutUse> shortcutsInUse() {
+    std::vector<ShortcutUse> uses;
+    for (const MenuEntry &entry : tree)
+        if (entry.shortcut != MenuShortcut::None)
+            uses.push_back({shortcutKey(entry.shortcut), &entry});
+    return uses;
 }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -21,6 +22,15 @@ enum class MenuCommand {
 // The keys that choose an item from anywhere in the game's screen.
 enum class MenuShortcut { None, CtrlL, CtrlS, F1 };
 
+// How a shortcut is pressed: Ctrl with a capital letter, or a function key by its number.
+struct ShortcutKey {
+    bool ctrl = false;
+    char letter = 0;
+    int functionKey = 0;
+
+    bool operator==(const ShortcutKey &) const = default;
+};
+
 // One row of the menu tree. Level 1 is the bar, 2 a menu's item, 3 an item of a sub-menu; an
 // item opens a sub-menu when the rows after it are one level deeper. Disabled rows are shown
 // greyed and cannot be chosen.
@@ -38,7 +48,21 @@ struct MenuEntry {
 // The tree never changes while the game runs.
 std::span<const MenuEntry> menuTree();
 
+// The key of a shortcut; all zero for none.
+ShortcutKey shortcutKey(MenuShortcut shortcut);
+
 // How a shortcut is written beside its caption: "Ctrl+L", "Ctrl+S", "F1"; empty for none.
 std::string shortcutText(MenuShortcut shortcut);
+
+// The command of the enabled item whose shortcut is the key, from anywhere in the game's
+// screen; None when no item has that shortcut.
+MenuCommand commandForShortcut(const ShortcutKey &pressed);
+
+// Every shortcut of the tree with the item it chooses, in display order.
+struct ShortcutUse {
+    ShortcutKey key;
+    const MenuEntry *entry;
+};
+std::vector<ShortcutUse> shortcutsInUse();
 
 } // namespace kelvaro

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/platform.h"
-#include "store/date_time_text.h"
+#include "core/date_time_text.h"
 
 #include <QLocale>
 

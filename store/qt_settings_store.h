@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/ini_text.h"
-#include "store/settings_store.h"
+#include "core/settings_store.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "core/game_state.h"
 #include "core/platform.h"
 #include "core/user_dialogs.h"
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 #include "tui/dialog.h"
 #include "tui/screen.h"
 #include "tui/terminal.h"

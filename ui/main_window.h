@@ -4,7 +4,7 @@
 #include "core/game_view.h"
 #include "core/platform.h"
 #include "core/user_dialogs.h"
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 #include "ui/form_controls.h"
 
 #include <QMainWindow>

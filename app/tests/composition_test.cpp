@@ -1,6 +1,6 @@
 #include "app/composition.h"
 
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "store/locale_date_texts.h"
 #include "store/qt_settings_store.h"
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 #include "support/recording_ports.h"
 
 #include <QDir>

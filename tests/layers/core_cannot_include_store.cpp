@@ -1,3 +1,3 @@
-// Must not compile: the rules know nothing of the saved game.
+// Must not compile: the rules know the saved game only through the settings store's port.
 #include "core/game_state.h"
-#include "store/settings_store.h"
+#include "store/qt_settings_store.h"

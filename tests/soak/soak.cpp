@@ -11,7 +11,7 @@
 #include "core/trading.h"
 #include "store/locale_date_texts.h"
 #include "store/qt_settings_store.h"
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 #include "support/fixed_clock.h"
 #include "support/quiet_ports.h"
 

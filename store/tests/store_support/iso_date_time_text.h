@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/date_time_text.h"
+#include "core/date_time_text.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "store/saved_game.h"
+#include "core/saved_game.h"
 
 #include <array>
 #include <charconv>

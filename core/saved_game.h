@@ -3,8 +3,8 @@
 #include "core/game_state.h"
 #include "core/game_view.h"
 #include "core/user_dialogs.h"
-#include "store/date_time_text.h"
-#include "store/settings_store.h"
+#include "core/date_time_text.h"
+#include "core/settings_store.h"
 
 namespace kelvaro {
 
