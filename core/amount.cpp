@@ -1,7 +1,9 @@
 #include "core/amount.h"
 
-#include <charconv>
+#include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace kelvaro {
@@ -44,21 +46,25 @@ std::optional<double> parseAmount(std::string_view text) {
     if (wholeDigits.empty() && fractionDigits.empty())
         return std::nullopt;
 
-    // A canonical "digits.digits" form, which from_chars reads independently of any locale.
+    // A canonical "digits.digits" form, read through the classic locale so that neither the
+    // C library's LC_NUMERIC nor the program's global locale can change its meaning.
     const std::string canonical = (wholeDigits.empty() ? "0" : wholeDigits) + "." +
                                   (fractionDigits.empty() ? "0" : fractionDigits);
+    std::istringstream reading(canonical);
+    reading.imbue(std::locale::classic());
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(canonical.data(), canonical.data() + canonical.size(),
-                                              magnitude, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        const bool hasWholePart = wholeDigits.find_first_not_of('0') != std::string::npos;
-        // Too large: hold at the largest double. Too small to represent: keep it just off
-        // zero so that a negative one still counts as negative.
-        magnitude = hasWholePart ? std::numeric_limits<double>::max()
-                                 : std::numeric_limits<double>::denorm_min();
-    } else if (error != std::errc{} || end != canonical.data() + canonical.size()) {
-        return std::nullopt;
-    }
+    reading >> magnitude;
+    const bool hasWholePart = wholeDigits.find_first_not_of('0') != std::string::npos;
+    const bool hasDigitAboveZero =
+        hasWholePart || fractionDigits.find_first_not_of('0') != std::string::npos;
+    // The standard libraries disagree on what they hand back out of range (infinity or the
+    // largest double, zero with or without failure), so the outcome is decided here. Too
+    // large: hold at the largest double. Too small to represent: keep it just off zero so
+    // that a negative one still counts as negative.
+    if (!std::isfinite(magnitude) || (reading.fail() && hasWholePart))
+        magnitude = std::numeric_limits<double>::max();
+    else if (magnitude == 0.0 && hasDigitAboveZero)
+        magnitude = std::numeric_limits<double>::denorm_min();
     return negative ? -magnitude : magnitude;
 }
 
