@@ -1,0 +1,680 @@
+// The page: draws the game's window from the layout the game hands over, shows the game's
+// dialogs, and passes the player's clicks and keys to the game. It runs inside the module's own
+// script, after the module's loader, so it reaches the module's memory and functions directly.
+/* global Module, HEAP32, UTF8ToString, stringToUTF8, lengthBytesUTF8, ccall, _malloc, _free,
+   _kelvaro_describe_page, _kelvaro_new_game, _kelvaro_delete_game, _kelvaro_shortcut */
+
+var kelvaroPage = (function () {
+  'use strict';
+
+  // The game's enumerations, in the order the game declares them.
+  const controlType = { label: 0, textBox: 1, readOnlyTextBox: 2, button: 3 };
+  const fontFamilies = [
+    'Verdana, "DejaVu Sans", sans-serif',
+    'Tahoma, "DejaVu Sans Condensed", "DejaVu Sans", sans-serif',
+    'system-ui, "DejaVu Sans", sans-serif',
+  ];
+  const alignments = ['left', 'center', 'right'];
+  const action = { buy: 0, sell: 1, wait: 2, menu: 3 };
+  const dialogKind = { message: 0, yesNo: 1, prompt: 2 };
+  const icons = ['', 'information', 'exclamation', 'question'];
+  const iconSigns = ['', 'i', '!', '?'];
+  // A settings file is a few hundred bytes; anything far larger is not one.
+  const largestSettingsFile = 64 * 1024;
+
+  const area = { width: 0, height: 0, twipsPerPixel: 15, savedGameKey: '', titleBefore: '' };
+  const controls = [];
+  const lines = [];
+  const tabStops = [];
+  const menuEntries = [];
+
+  let game = 0;
+  let busy = false;
+  let ended = false;
+  let answer = '';
+  let storageText = '';
+  let firstDialogShown = false;
+
+  const byId = (id) => document.getElementById(id);
+  const pixels = (twips) => twips / area.twipsPerPixel + 'px';
+  const rgb = (colour) =>
+    'rgb(' + (colour >> 16) + ',' + ((colour >> 8) & 255) + ',' + (colour & 255) + ')';
+  const controlId = (name, index) => (index > 0 ? name + index : name);
+
+  // ---- What the game hands over before the page is drawn ----
+
+  function describeArea(width, height, twipsPerPixel, savedGameKey, titleBefore) {
+    Object.assign(area, { width, height, twipsPerPixel, savedGameKey, titleBefore });
+  }
+  const addControl = (control) => controls.push(control);
+  const addLine = (name, points, colour, pixelWidth) =>
+    lines.push({ name, points, colour, pixelWidth });
+  const addTabStop = (name, index) => tabStops.push(controlId(name, index));
+  const addMenuEntry = (level, name, caption, shortcut, enabled, command) =>
+    menuEntries.push({ level, name, caption, shortcut, enabled, command });
+
+  // ---- The game area ----
+
+  function controlElement(control) {
+    let element;
+    if (control.type === controlType.button) {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.textContent = control.caption;
+    } else if (control.type === controlType.label) {
+      element = document.createElement('div');
+      element.className = 'label';
+      element.textContent = control.caption;
+    } else {
+      element = document.createElement('input');
+      element.type = 'text';
+      element.value = control.caption;
+      element.readOnly = control.type === controlType.readOnlyTextBox;
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+    }
+    element.id = controlId(control.name, control.index);
+    element.dataset.caption = control.caption;
+    Object.assign(element.style, {
+      left: pixels(control.rect[0]),
+      top: pixels(control.rect[1]),
+      width: pixels(control.rect[2]),
+      height: pixels(control.rect[3]),
+      fontFamily: fontFamilies[control.face],
+      fontSize: control.points + 'pt',
+      fontWeight: control.bold ? 'bold' : 'normal',
+      textAlign: alignments[control.alignment],
+    });
+    if (control.textColour >= 0) element.style.color = rgb(control.textColour);
+    if (control.backgroundColour >= 0) element.style.backgroundColor = rgb(control.backgroundColour);
+    // A label is read by its text; the boxes and buttons by the window's accessible names.
+    if (control.accessibleName && control.type !== controlType.label)
+      element.setAttribute('aria-label', control.accessibleName);
+    if (control.description) element.setAttribute('aria-description', control.description);
+    return element;
+  }
+
+  function lineElement(line) {
+    const ends = line.points.map((twips) => twips / area.twipsPerPixel);
+    const fromX = ends[0];
+    const fromY = ends[1];
+    const toX = ends[2];
+    const toY = ends[3];
+    const element = document.createElement('div');
+    element.className = 'rule';
+    element.id = line.name;
+    element.setAttribute('aria-hidden', 'true');
+    // The rule is centred on its points, as a pen of that width draws it.
+    const half = Math.floor(line.pixelWidth / 2);
+    Object.assign(element.style, {
+      left: Math.min(fromX, toX) - (fromX === toX ? half : 0) + 'px',
+      top: Math.min(fromY, toY) - (fromY === toY ? half : 0) + 'px',
+      width: (fromX === toX ? line.pixelWidth : Math.abs(toX - fromX) + 1) + 'px',
+      height: (fromY === toY ? line.pixelWidth : Math.abs(toY - fromY) + 1) + 'px',
+      backgroundColor: rgb(line.colour),
+    });
+    return element;
+  }
+
+  // Labels and rules first, then the controls that take the focus in the order of the Tab key,
+  // so that the page's own order is the window's focus order.
+  function drawArea() {
+    const client = byId('clientArea');
+    client.style.width = pixels(area.width);
+    client.style.height = pixels(area.height);
+    lines.forEach((line) => client.append(lineElement(line)));
+    const elements = new Map(
+      controls.map((control) => [controlId(control.name, control.index), controlElement(control)]),
+    );
+    for (const id of elements.keys()) if (!tabStops.includes(id)) client.append(elements.get(id));
+    for (const id of tabStops) if (elements.has(id)) client.append(elements.get(id));
+    for (const control of controls) {
+      const element = elements.get(controlId(control.name, control.index));
+      const row = control.index;
+      if (control.name === 'cmdKopen') element.onclick = () => act(action.buy, row, 0);
+      if (control.name === 'cmdVerkopen') element.onclick = () => act(action.sell, row, 0);
+      if (control.name === 'cmdWachten') element.onclick = () => act(action.wait, 0, 0);
+    }
+  }
+
+  function resetArea() {
+    for (const control of controls) {
+      const element = byId(controlId(control.name, control.index));
+      if (element instanceof HTMLInputElement) element.value = control.caption;
+      else element.textContent = control.caption;
+    }
+    document.title = area.titleBefore;
+    byId('windowTitle').textContent = area.titleBefore;
+  }
+
+  // ---- The menus ----
+
+  function menuItemElement(entry) {
+    const item = document.createElement('li');
+    item.id = entry.name;
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    const caption = document.createElement('span');
+    caption.className = 'caption';
+    caption.textContent = entry.caption;
+    item.append(caption);
+    if (entry.shortcut) {
+      const shortcut = document.createElement('span');
+      shortcut.className = 'shortcut';
+      shortcut.textContent = entry.shortcut;
+      item.append(shortcut);
+      item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
+    }
+    if (!entry.enabled) item.setAttribute('aria-disabled', 'true');
+    item.dataset.command = entry.command;
+    return item;
+  }
+
+  function drawMenus() {
+    const bar = byId('menubar');
+    const parents = [bar];
+    let lastItem = null;
+    for (const entry of menuEntries) {
+      if (entry.level === 1) {
+        const top = document.createElement('div');
+        top.className = 'menu-top';
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.id = entry.name;
+        button.textContent = entry.caption;
+        button.setAttribute('role', 'menuitem');
+        button.setAttribute('aria-haspopup', 'menu');
+        button.setAttribute('aria-expanded', 'false');
+        button.tabIndex = bar.querySelector('button') ? -1 : 0;
+        const menu = document.createElement('ul');
+        menu.setAttribute('role', 'menu');
+        menu.setAttribute('aria-label', entry.caption);
+        menu.hidden = true;
+        top.append(button, menu);
+        bar.append(top);
+        parents.length = 1;
+        parents[1] = menu;
+        lastItem = button;
+        continue;
+      }
+      if (entry.level > parents.length) {
+        // The item before opens a sub-menu holding this one.
+        const menu = document.createElement('ul');
+        menu.setAttribute('role', 'menu');
+        menu.setAttribute('aria-label', lastItem.textContent);
+        menu.hidden = true;
+        lastItem.setAttribute('aria-haspopup', 'menu');
+        lastItem.setAttribute('aria-expanded', 'false');
+        lastItem.append(menu);
+        parents[entry.level - 1] = menu;
+      }
+      parents.length = entry.level;
+      lastItem = menuItemElement(entry);
+      parents[entry.level - 1].append(lastItem);
+    }
+    bar.addEventListener('click', onMenuClick);
+    bar.addEventListener('keydown', onMenuKey);
+    document.addEventListener('mousedown', (event) => {
+      if (!bar.contains(event.target)) closeMenus();
+    });
+    bar.addEventListener('focusout', (event) => {
+      if (!bar.contains(event.relatedTarget)) closeMenus();
+    });
+  }
+
+  const topButtons = () => [...byId('menubar').querySelectorAll('.menu-top > button')];
+  const ownMenu = (element) => element.querySelector(':scope > ul[role=menu]');
+  const itemsOf = (menu) =>
+    [...menu.children].filter((item) => item.getAttribute('aria-disabled') !== 'true');
+
+  function closeMenus() {
+    for (const menu of byId('menubar').querySelectorAll('ul[role=menu]')) menu.hidden = true;
+    for (const opener of byId('menubar').querySelectorAll('[aria-expanded]'))
+      opener.setAttribute('aria-expanded', 'false');
+  }
+
+  function openMenu(opener, focusFirst) {
+    const menu = opener.matches('button') ? opener.nextElementSibling : ownMenu(opener);
+    if (opener.matches('button')) closeMenus();
+    menu.hidden = false;
+    opener.setAttribute('aria-expanded', 'true');
+    if (focusFirst && itemsOf(menu).length) itemsOf(menu)[0].focus();
+  }
+
+  function choose(item) {
+    if (item.getAttribute('aria-disabled') === 'true') return;
+    if (item.getAttribute('aria-haspopup')) {
+      openMenu(item, true);
+      return;
+    }
+    closeMenus();
+    const command = Number(item.dataset.command);
+    if (command !== 0) act(action.menu, 0, command);
+  }
+
+  function onMenuClick(event) {
+    const button = event.target.closest('.menu-top > button');
+    if (button) {
+      if (button.getAttribute('aria-expanded') === 'true') closeMenus();
+      else openMenu(button, false);
+      return;
+    }
+    const item = event.target.closest('li[role=menuitem]');
+    if (item) {
+      event.stopPropagation();
+      choose(item);
+    }
+  }
+
+  function onMenuKey(event) {
+    const tops = topButtons();
+    const target = event.target;
+    const moveTop = (step) => {
+      const here = tops.indexOf(target.closest('.menu-top').querySelector('button'));
+      const next = tops[(here + step + tops.length) % tops.length];
+      tops.forEach((button) => (button.tabIndex = button === next ? 0 : -1));
+      const wasOpen = !target.matches('.menu-top > button') ||
+        target.getAttribute('aria-expanded') === 'true';
+      closeMenus();
+      next.focus();
+      if (wasOpen) openMenu(next, true);
+    };
+    if (target.matches('.menu-top > button')) {
+      if (['ArrowDown', 'Enter', ' '].includes(event.key)) openMenu(target, true);
+      else if (event.key === 'ArrowRight') moveTop(1);
+      else if (event.key === 'ArrowLeft') moveTop(-1);
+      else if (event.key === 'Escape') closeMenus();
+      else return;
+      event.preventDefault();
+      return;
+    }
+    const items = itemsOf(target.parentElement);
+    const here = items.indexOf(target);
+    const inSubMenu = target.parentElement.parentElement.matches('li');
+    if (event.key === 'ArrowDown') items[(here + 1) % items.length].focus();
+    else if (event.key === 'ArrowUp') items[(here - 1 + items.length) % items.length].focus();
+    else if (event.key === 'Enter' || event.key === ' ') choose(target);
+    else if (event.key === 'ArrowRight' && target.getAttribute('aria-haspopup')) openMenu(target, true);
+    else if ((event.key === 'ArrowLeft' || event.key === 'Escape') && inSubMenu) {
+      const opener = target.parentElement.parentElement;
+      target.parentElement.hidden = true;
+      opener.setAttribute('aria-expanded', 'false');
+      opener.focus();
+    } else if (event.key === 'ArrowRight') moveTop(1);
+    else if (event.key === 'ArrowLeft') moveTop(-1);
+    else if (event.key === 'Escape') {
+      const top = target.closest('.menu-top').querySelector('button');
+      closeMenus();
+      top.focus();
+    } else if (event.key === 'Tab') {
+      closeMenus();
+      return;
+    } else return;
+    event.preventDefault();
+  }
+
+  // ---- The dialogs ----
+
+  // Shows one modal box and waits for the answer: 0 or 1 for a message (always 0) or a yes/no
+  // question (1 for Yes), the UTF-8 size of the typed text for a prompt (takeAnswer has it).
+  function dialog(kind, caption, text, icon) {
+    const box = byId('dialog');
+    const input = byId('dialogInput');
+    const buttons = byId('dialogButtons');
+    byId('dialogCaption').textContent = caption;
+    byId('dialogText').textContent = text;
+    const sign = byId('dialogIcon');
+    sign.className = 'icon ' + icons[icon];
+    sign.textContent = iconSigns[icon];
+    sign.hidden = icon === 0;
+    box.setAttribute('role', kind === dialogKind.prompt ? 'dialog' : 'alertdialog');
+    input.hidden = kind !== dialogKind.prompt;
+    input.value = '';
+    const choices =
+      kind === dialogKind.message ? [['OK', 0]]
+      : kind === dialogKind.yesNo ? [['Yes', 1], ['No', 0]]
+      : [['OK', null], ['Cancel', '']];
+    // Escape and closing answer No, Cancel, or OK for a box that only has OK.
+    const cancelled = kind === dialogKind.prompt ? '' : 0;
+    buttons.replaceChildren();
+    if (!firstDialogShown) {
+      firstDialogShown = true;
+      performance.mark('kelvaro-first-dialog');
+    }
+    return new Promise((resolve) => {
+      let answered = false;
+      const finish = (value) => {
+        if (answered) return;
+        answered = true;
+        box.removeEventListener('keydown', onKey);
+        box.removeEventListener('cancel', onCancel);
+        if (box.open) box.close();
+        if (kind === dialogKind.prompt) {
+          answer = value;
+          resolve(lengthBytesUTF8(value));
+        } else resolve(value);
+      };
+      const answerOf = (choice) => (choice === null ? input.value : choice);
+      for (const choice of choices) {
+        const label = choice[0];
+        const value = choice[1];
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = label;
+        button.onclick = () => finish(answerOf(value));
+        buttons.append(button);
+      }
+      const focusables = () => [...box.querySelectorAll('input:not([hidden]), button')];
+      const onKey = (event) => {
+        if (event.key === 'Escape') {
+          event.preventDefault();
+          finish(cancelled);
+        } else if (event.key === 'Enter') {
+          event.preventDefault();
+          const index = [...buttons.children].indexOf(event.target);
+          finish(answerOf(choices[index >= 0 ? index : 0][1]));
+        } else if (event.key === 'Tab') {
+          // The focus goes round the box's own controls and never leaves it.
+          const all = focusables();
+          const here = all.indexOf(document.activeElement);
+          event.preventDefault();
+          all[(here + (event.shiftKey ? -1 : 1) + all.length) % all.length].focus();
+        }
+      };
+      const onCancel = (event) => {
+        event.preventDefault();
+        finish(cancelled);
+      };
+      box.addEventListener('keydown', onKey);
+      box.addEventListener('cancel', onCancel);
+      box.showModal();
+      (kind === dialogKind.prompt ? input : buttons.firstElementChild).focus();
+    });
+  }
+
+  const takeAnswer = () => answer;
+
+  // ---- The game ----
+
+  async function act(kind, fish, command) {
+    if (!game || busy) return;
+    busy = true;
+    const back = document.activeElement;
+    const over = await ccall('kelvaro_act', 'number', ['number', 'number', 'number', 'number'],
+      [game, kind, fish, command], { async: true });
+    busy = false;
+    if (over || ended) finishGame();
+    else if (back && back !== document.body && document.contains(back)) back.focus();
+    else byId('txtGeld').focus();
+  }
+
+  async function newGame() {
+    resetArea();
+    byId('gameEnded').hidden = true;
+    // Like the window, the game area is shown only once the game start has filled it.
+    byId('window').classList.add('starting');
+    ended = false;
+    busy = true;
+    game = _kelvaro_new_game();
+    const over = await ccall('kelvaro_begin', 'number', ['number'], [game], { async: true });
+    busy = false;
+    byId('window').classList.remove('starting');
+    if (over || ended) {
+      finishGame();
+      return;
+    }
+    byId('txtGeld').focus();
+  }
+
+  // No further step of the game runs: the game is let go and the page says that it is over.
+  function finishGame() {
+    if (game) _kelvaro_delete_game(game);
+    game = 0;
+    closeMenus();
+    byId('window').hidden = true;
+    byId('gameEnded').hidden = false;
+    document.title = 'Kelvaro';
+    byId('startNewGame').focus();
+  }
+
+  function setControlText(id, text) {
+    const element = byId(id);
+    if (element instanceof HTMLInputElement) element.value = text;
+    else element.textContent = text;
+  }
+
+  function setTitle(title) {
+    document.title = title;
+    byId('windowTitle').textContent = title;
+  }
+
+  function endGame() {
+    ended = true;
+  }
+
+  // Ctrl+S, Ctrl+L and F1 belong to the game while the page has the focus, also over the
+  // browser's own use of them; the game says which keys choose which command.
+  function onShortcut(event) {
+    let letter = 0;
+    let functionKey = 0;
+    if (event.ctrlKey && !event.altKey && !event.metaKey && /^[a-z]$/i.test(event.key))
+      letter = event.key.toUpperCase().charCodeAt(0);
+    const match = /^F([0-9]{1,2})$/.exec(event.key);
+    if (match && !event.ctrlKey && !event.altKey) functionKey = Number(match[1]);
+    if (functionKey === 10 && !byId('dialog').open && game) {
+      // F10 takes the focus to the menu bar, as in a window.
+      event.preventDefault();
+      topButtons()[0].focus();
+      return;
+    }
+    if (letter === 0 && functionKey === 0) return;
+    const command = _kelvaro_shortcut(letter ? 1 : 0, letter, functionKey);
+    if (command === 0) return;
+    event.preventDefault();
+    if (byId('dialog').open || busy || !game) return;
+    closeMenus();
+    act(action.menu, 0, command);
+  }
+
+  // ---- The platform services ----
+
+  function localNow(fields) {
+    const now = new Date();
+    const values = [now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
+      now.getMinutes(), Math.min(now.getSeconds(), 59)];
+    values.forEach((value, i) => (HEAP32[(fields >> 2) + i] = value));
+  }
+
+  const ticks = () => Math.floor((performance.timeOrigin + performance.now()) * 1e6);
+  const randomWord = () => crypto.getRandomValues(new Uint32Array(1))[0];
+
+  // Dates are formatted from their fields alone, as UTC, so no time zone can shift them.
+  const dateOptions = { timeZone: 'UTC', calendar: 'gregory', numberingSystem: 'latn' };
+  const plainBlanks = (text) => text.replace(/[\u00a0\u202f\u2009]/g, ' ');
+
+  function utcDate(year, month, day, hour, minute, second) {
+    const date = new Date(0);
+    date.setUTCFullYear(year, month - 1, day);
+    date.setUTCHours(hour, minute, second, 0);
+    return date;
+  }
+
+  function monthName(month, abbreviated) {
+    if (month < 1 || month > 12) return '';
+    const format = new Intl.DateTimeFormat(undefined,
+      Object.assign({ day: 'numeric', month: abbreviated ? 'short' : 'long' }, dateOptions));
+    const part = format.formatToParts(utcDate(2000, month, 15, 12, 0, 0))
+      .find((p) => p.type === 'month');
+    return part ? part.value : '';
+  }
+
+  // The language's short date with the year in full, then, unless it is midnight, its time
+  // of day with seconds: the form the desktop writes for the same language.
+  function formatDateTime(year, month, day, hour, minute, second) {
+    const date = utcDate(year, month, day, hour, minute, second);
+    const datePart = new Intl.DateTimeFormat(undefined, Object.assign({ dateStyle: 'short' }, dateOptions))
+      .formatToParts(date)
+      .map((p) => (p.type === 'year' ? String(year).padStart(4, '0') : p.value))
+      .join('');
+    if (hour === 0 && minute === 0 && second === 0) return plainBlanks(datePart);
+    const timePart = new Intl.DateTimeFormat(undefined, Object.assign({ timeStyle: 'medium' }, dateOptions))
+      .format(date);
+    return plainBlanks(datePart + ' ' + timePart);
+  }
+
+  function dateTimeText(fields) {
+    const f = (i) => HEAP32[(fields >> 2) + i];
+    return formatDateTime(f(0), f(1), f(2), f(3), f(4), f(5));
+  }
+
+  // The words and numbers of a date text, without the blanks and punctuation between them,
+  // which differ between releases of the language tables.
+  const tokens = (text) => (plainBlanks(text).toLowerCase().match(/[0-9]+|[^\s0-9.,:/\-]+/g) || []);
+
+  // The fields of a text in the language's form, or null. The numbers are taken in the order of
+  // the language's own form; the result must give the same text back.
+  function readLocalForm(text) {
+    const sample = utcDate(2001, 2, 3, 16, 5, 6);
+    const order = [
+      ...new Intl.DateTimeFormat(undefined, Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(sample),
+      ...new Intl.DateTimeFormat(undefined, Object.assign({ timeStyle: 'medium' }, dateOptions)).formatToParts(sample),
+    ].map((p) => p.type).filter((type) => ['year', 'month', 'day', 'hour', 'minute', 'second'].includes(type));
+    const numbers = plainBlanks(text).match(/[0-9]+/g) || [];
+    if (numbers.length !== 3 && numbers.length !== 6) return null;
+    const fields = { year: 0, month: 0, day: 0, hour: 0, minute: 0, second: 0 };
+    numbers.forEach((number, i) => (fields[order[i]] = Number(number)));
+    const candidates = [fields.hour];
+    if (numbers.length === 6 && fields.hour <= 12) candidates.push((fields.hour % 12) + 12, fields.hour % 12);
+    const wanted = tokens(text).join(' ');
+    for (const hour of candidates) {
+      const written = formatDateTime(fields.year, fields.month, fields.day, hour, fields.minute, fields.second);
+      if (tokens(written).join(' ') === wanted) return [fields.year, fields.month, fields.day, hour, fields.minute, fields.second];
+    }
+    return null;
+  }
+
+  function readIso(text) {
+    const match = /^([0-9]{4})-([0-9]{2})-([0-9]{2})(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2}))?)?$/.exec(text.trim());
+    return match ? match.slice(1).map((value) => Number(value || 0)) : null;
+  }
+
+  function readDateTime(text, fields) {
+    const values = readLocalForm(text) || readIso(text);
+    if (!values) return false;
+    values.forEach((value, i) => (HEAP32[(fields >> 2) + i] = value));
+    return true;
+  }
+
+  // ---- The saved game in the browser's store ----
+
+  function refusal(error) {
+    if (error && error.name === 'QuotaExceededError')
+      return 'The browser\'s storage for this page is full.';
+    if (error && error.name === 'SecurityError')
+      return 'The browser does not let this page keep anything (its storage is switched off).';
+    return 'The browser refused to keep it: ' + (error && error.message ? error.message : error);
+  }
+
+  // The size of the text read, or, when the browser refuses, minus one more than the size of
+  // why; takeStorageText has the text.
+  function storageRead(key) {
+    try {
+      const text = window.localStorage.getItem(key);
+      storageText = text === null ? '' : text;
+      return lengthBytesUTF8(storageText);
+    } catch (error) {
+      storageText = refusal(error);
+      return -(lengthBytesUTF8(storageText) + 1);
+    }
+  }
+
+  // 0 when stored; otherwise one more than the size of why, which takeStorageText has.
+  function storageWrite(key, text) {
+    try {
+      window.localStorage.setItem(key, text);
+      return 0;
+    } catch (error) {
+      storageText = refusal(error);
+      return lengthBytesUTF8(storageText) + 1;
+    }
+  }
+
+  const takeStorageText = () => storageText;
+
+  function say(text) {
+    byId('savedGameStatus').textContent = text;
+  }
+
+  function downloadSavedGame() {
+    let text;
+    try {
+      text = window.localStorage.getItem(area.savedGameKey);
+    } catch (error) {
+      say(refusal(error));
+      return;
+    }
+    if (text === null) {
+      say('There is no saved game to download yet: choose File > Save first.');
+      return;
+    }
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+    link.download = 'quira.conf';
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    say('The saved game was downloaded as quira.conf.');
+  }
+
+  // A settings file goes into the browser's store only when a Load would take it; otherwise
+  // the player sees why and the store keeps what it had.
+  async function openSavedGame(event) {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (!file || busy) return;
+    if (file.size > largestSettingsFile) {
+      say(file.name + ' was not opened: it is too large to be a saved game. Nothing changed.');
+      return;
+    }
+    const text = await file.text();
+    busy = true;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    const sound = await ccall('kelvaro_check_saved_text', 'number', ['number'], [copy], { async: true });
+    _free(copy);
+    busy = false;
+    if (!sound) {
+      say(file.name + ' was not opened: it holds no saved game that can be loaded. Nothing changed.');
+      return;
+    }
+    const refused = storageWrite(area.savedGameKey, text);
+    if (refused) say(file.name + ' was not opened: ' + storageText + ' Nothing changed.');
+    else say(file.name + ' was opened: choose File > Load to play it.');
+  }
+
+  // ---- The start ----
+
+  function start() {
+    _kelvaro_describe_page();
+    drawArea();
+    drawMenus();
+    document.addEventListener('keydown', onShortcut, true);
+    byId('downloadSavedGame').onclick = downloadSavedGame;
+    byId('openSavedGame').onchange = openSavedGame;
+    byId('startNewGame').onclick = () => {
+      byId('window').hidden = false;
+      newGame();
+    };
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+    newGame();
+  }
+
+  return {
+    describeArea, addControl, addLine, addTabStop, addMenuEntry,
+    setControlText, setTitle, endGame, dialog, takeAnswer,
+    localNow, ticks, randomWord, monthName, dateTimeText, readDateTime,
+    storageRead, storageWrite, takeStorageText, start,
+  };
+})();
+
+Module['onRuntimeInitialized'] = kelvaroPage.start;

@@ -1,0 +1,211 @@
+"""One headless Chromium on the page, served from its build folder on a loopback port of its own.
+
+Each session has a fresh browser profile (an empty localStorage), so sessions can run side by
+side. A session may stop the clock and the random source of the page, so that a game always
+deals the same prices and events; what the page does with them is what is tested.
+"""
+
+import functools
+import http.server
+import os
+import shutil
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service as ChromeService
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE_DIR = os.environ.get("KELVARO_PAGE_DIR", "")
+
+# 7 March 2025, 15:04:05 in Amsterdam, and a fixed stream of random words.
+STOPPED_CLOCK_AND_DICE = """
+(() => {
+  const RealDate = Date;
+  const fixed = new RealDate(2025, 2, 7, 15, 4, 5).getTime();
+  function StoppedDate(...args) {
+    if (!new.target) return new RealDate(fixed).toString();
+    return args.length ? new RealDate(...args) : new RealDate(fixed);
+  }
+  StoppedDate.prototype = RealDate.prototype;
+  StoppedDate.now = () => fixed;
+  StoppedDate.UTC = RealDate.UTC;
+  StoppedDate.parse = RealDate.parse;
+  window.Date = StoppedDate;
+  performance.now = () => 1000;
+  Object.defineProperty(performance, 'timeOrigin', { value: 1700000000000 });
+  let word = 0x2545f491;
+  crypto.getRandomValues = (array) => {
+    for (let i = 0; i < array.length; i++) {
+      word = (Math.imul(word, 1664525) + 1013904223) >>> 0;
+      array[i] = word;
+    }
+    return array;
+  };
+})();
+"""
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
+                      ".svg": "image/svg+xml", ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+class PageServer:
+    """The page's folder over http on a free loopback port, until stop()."""
+
+    def __init__(self, folder=PAGE_DIR):
+        handler = functools.partial(QuietHandler, directory=folder)
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class PageSession:
+    """A browser on the page. stopped=True stops the page's clock and random source."""
+
+    def __init__(self, stopped=True, language="en-US", time_zone="Europe/Amsterdam",
+                 server=None, before_load="", downloads=None, profile=None):
+        self.server = server or PageServer()
+        self.own_server = server is None
+        self.profile = profile or tempfile.mkdtemp(prefix="kelvaro-chromium-")
+        self.own_profile = profile is None
+        options = webdriver.ChromeOptions()
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                         "--disable-background-networking", "--disable-component-update",
+                         "--disable-sync", "--no-first-run", "--disable-dev-shm-usage",
+                         "--window-size=1280,800", "--lang=" + language,
+                         "--user-data-dir=" + self.profile):
+            options.add_argument(argument)
+        options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+        prefs = {"intl.accept_languages": language}
+        if downloads:
+            prefs.update({"download.default_directory": downloads,
+                          "download.prompt_for_download": False})
+        options.add_experimental_option("prefs", prefs)
+        service = ChromeService(executable_path=shutil.which("chromedriver"))
+        self.driver = webdriver.Chrome(options=options, service=service)
+        try:
+            self.driver.execute_cdp_cmd("Emulation.setTimezoneOverride",
+                                        {"timezoneId": time_zone})
+            self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": language})
+            source = (STOPPED_CLOCK_AND_DICE if stopped else "") + before_load
+            if source:
+                self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                            {"source": source})
+            if downloads:
+                self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                            {"behavior": "allow", "downloadPath": downloads})
+            self.driver.get(self.server.url)
+        except Exception:
+            self.close()
+            raise
+
+    def close(self):
+        self.driver.quit()
+        if self.own_server:
+            self.server.stop()
+        if self.own_profile:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    # ---- Reading the page ----
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def element(self, element_id):
+        return self.driver.find_element(By.ID, element_id)
+
+    def text_of(self, element_id):
+        return self.js("const e = document.getElementById(arguments[0]);"
+                       "return e instanceof HTMLInputElement ? e.value : e.textContent;",
+                       element_id)
+
+    def wait_for(self, condition, what, timeout=10):
+        try:
+            return WebDriverWait(self.driver, timeout, poll_frequency=0.02).until(
+                lambda _: condition())
+        except TimeoutException:
+            raise AssertionError("waited in vain for " + what) from None
+
+    def dialog(self, timeout=10):
+        """The open dialog as (caption, text, icon, buttons), once one is open."""
+        return self.wait_for(lambda: self.js("""
+            const box = document.getElementById('dialog');
+            if (!box.open) return null;
+            const icon = document.getElementById('dialogIcon');
+            return [document.getElementById('dialogCaption').textContent,
+                    document.getElementById('dialogText').textContent,
+                    icon.hidden ? '' : icon.className.replace('icon', '').trim(),
+                    [...document.querySelectorAll('#dialogButtons button')]
+                        .map((b) => b.textContent)];"""), "a dialog", timeout)
+
+    def no_dialog(self):
+        self.wait_for(lambda: not self.js("return document.getElementById('dialog').open"),
+                      "the dialog to close")
+
+    def answer(self, button, typed=None):
+        """Answers the open dialog: types into its text box, if given, then clicks the button."""
+        self.dialog()
+        if typed is not None:
+            box = self.element("dialogInput")
+            box.clear()
+            box.send_keys(typed)
+        for candidate in self.driver.find_elements(By.CSS_SELECTOR, "#dialogButtons button"):
+            if candidate.text == button:
+                candidate.click()
+                return
+        raise AssertionError("no button " + button)
+
+    def expect(self, test, caption, text, icon="", buttons=("OK",)):
+        """Checks the open dialog, then closes it with its first button."""
+        shown = self.dialog()
+        test.assertEqual(shown, [caption, text, icon, list(buttons)])
+        self.answer(buttons[0])
+
+    def start_game(self, test, name="Vis BV"):
+        """Through the greetings and the name prompt of a new game."""
+        self.expect(test, "Congratulations!", "Congratulations, you've just won a Kelvaro!",
+                    "information")
+        self.expect(test, "No fish!", "One little problem. You don't have any fish!",
+                    "exclamation")
+        self.expect(test, "\u20ac 1000", "But some nice people \u20ac 1000.", "information")
+        test.assertEqual(self.dialog(),
+                         ["Name", "How do you want to call your company?", "", ["OK", "Cancel"]])
+        self.answer("OK", name)
+        self.wait_for(lambda: self.js(
+            "return !document.getElementById('window').classList.contains('starting')"),
+            "the game area")
+
+    def press(self, *keys):
+        webdriver.ActionChains(self.driver).send_keys(*keys).perform()
+
+    def title(self):
+        """The page's title as set, with its blanks (document.title trims them)."""
+        return self.js("return document.querySelector('title').textContent")
+
+    def focused_id(self):
+        return self.js("return document.activeElement && document.activeElement.id")
+
+
+def page_test_main():
+    if not PAGE_DIR or not os.path.exists(os.path.join(PAGE_DIR, "kelvaro.wasm")):
+        raise SystemExit("KELVARO_PAGE_DIR must name the built page's folder")
+    unittest.main(verbosity=2)
+
+
+__all__ = ["PageServer", "PageSession", "Keys", "By", "page_test_main", "time"]

@@ -1,0 +1,163 @@
+"""The window as the page draws it: every control's rectangle, the rules, fonts, colours and
+alignments, the names people and tests find the controls by, and the menus."""
+
+import unittest
+
+from page_session import PageSession, page_test_main
+
+# Left, top, width and height in CSS pixels from the game area's top-left corner.
+RECTANGLES = {
+    "lblNaam": (8, 16, 657, 25),
+    "Label7": (304, 80, 209, 25),
+    "Label6": (40, 128, 209, 25),
+    "Label5": (32, 192, 97, 25),
+    "Label4": (32, 224, 97, 25),
+    "Label3": (72, 256, 57, 17),
+    "lblKabeljouw": (272, 120, 81, 25),
+    "lblPaling": (272, 152, 73, 25),
+    "lblZalm": (272, 184, 73, 25),
+    "lblForel": (272, 216, 73, 25),
+    "lblKarper": (272, 248, 73, 25),
+    "txtVissen1": (360, 120, 105, 25),
+    "txtVissen5": (360, 248, 105, 25),
+    "txtMarktprijs1": (472, 120, 97, 25),
+    "txtMarktprijs3": (472, 184, 97, 25),
+    "cmdKopen1": (576, 120, 105, 25),
+    "cmdKopen4": (576, 216, 105, 25),
+    "cmdVerkopen2": (688, 152, 97, 25),
+    "cmdVerkopen5": (688, 248, 97, 25),
+    "txtJaar": (136, 192, 105, 19),
+    "txtWerkers": (136, 222, 105, 19),
+    "txtGeld": (136, 254, 105, 19),
+    "cmdWachten": (400, 304, 209, 25),
+    "Line1": (8, 63, 665, 3),
+    "Line2": (40, 152, 209, 1),
+    "Line3": (312, 104, 209, 1),
+}
+
+RECTANGLE_SCRIPT = """
+const area = document.getElementById('clientArea').getBoundingClientRect();
+const box = document.getElementById(arguments[0]).getBoundingClientRect();
+return [box.left - area.left, box.top - area.top, box.width, box.height].map(Math.round);
+"""
+
+
+class LayoutTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.page = PageSession()
+        cls.page.start_game(unittest.TestCase(), "Vis BV")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def style(self, element_id, prop):
+        return self.page.js("return getComputedStyle(document.getElementById(arguments[0]))"
+                            "[arguments[1]]", element_id, prop)
+
+    def test_each_control_and_rule_lies_where_the_window_has_it(self):
+        for element_id, rectangle in RECTANGLES.items():
+            with self.subTest(element_id):
+                self.assertEqual(tuple(self.page.js(RECTANGLE_SCRIPT, element_id)), rectangle)
+        self.assertEqual(self.page.js(
+            "const r = document.getElementById('clientArea').getBoundingClientRect();"
+            "return [r.width, r.height]"), [789, 375])
+
+    def test_the_whole_area_scales_with_the_zoom(self):
+        try:
+            self.page.js("document.getElementById('window').style.zoom = 2")
+            self.assertEqual(tuple(self.page.js(RECTANGLE_SCRIPT, "txtGeld")), (272, 508, 210, 38))
+            self.assertEqual(tuple(self.page.js(RECTANGLE_SCRIPT, "cmdVerkopen5")),
+                             (1376, 496, 194, 50))
+        finally:
+            self.page.js("document.getElementById('window').style.zoom = ''")
+
+    def test_fonts_colours_and_alignments_follow_the_window(self):
+        expected = {
+            "lblNaam": ("21px", "700", "rgb(255, 192, 128)", "left"),
+            "Label7": ("19px", "400", "rgb(255, 255, 255)", "center"),
+            "Label5": ("13px", "700", "rgb(255, 255, 255)", "right"),
+            "lblZalm": ("13px", "700", "rgb(255, 255, 255)", "left"),
+            "txtJaar": ("11px", "700", "rgb(0, 0, 0)", "left"),
+            "txtGeld": ("13px", "700", "rgb(0, 0, 0)", "left"),
+            "txtVissen2": ("11px", "400", "rgb(0, 0, 0)", "left"),
+        }
+        for element_id, (size, weight, colour, alignment) in expected.items():
+            with self.subTest(element_id):
+                self.assertEqual((self.style(element_id, "fontSize"),
+                                  self.style(element_id, "fontWeight"),
+                                  self.style(element_id, "color"),
+                                  self.style(element_id, "textAlign")),
+                                 (size, weight, colour, alignment))
+        self.assertTrue(self.style("lblNaam", "fontFamily").startswith("Verdana"))
+        self.assertTrue(self.style("txtGeld", "fontFamily").startswith("Tahoma"))
+        self.assertEqual(self.style("Line1", "backgroundColor"), "rgb(255, 192, 128)")
+        self.assertEqual(self.style("lblNaam", "backgroundColor"), "rgba(0, 0, 0, 0)")
+        self.assertIn("background.svg", self.style("clientArea", "backgroundImage"))
+        self.assertEqual(self.style("clientArea", "backgroundRepeat"), "no-repeat")
+
+    def test_captions_names_and_descriptions(self):
+        page = self.page
+        captions = {"Label7": "Prices", "Label6": "Company size", "Label5": "Date ",
+                    "Label4": "Workers ", "Label3": "Money ", "lblKabeljouw": "Angler:",
+                    "lblKarper": "Carp:", "cmdKopen3": "Buy", "cmdVerkopen3": "Sell",
+                    "cmdWachten": "Wait"}
+        for element_id, caption in captions.items():
+            self.assertEqual(page.text_of(element_id), caption)
+        self.assertEqual(page.element("txtGeld").get_attribute("aria-label"), "Money")
+        self.assertEqual(page.element("txtGeld").get_attribute("aria-description"),
+                         "The company's money in euros")
+        self.assertEqual(page.element("cmdKopen3").get_attribute("aria-label"), "Buy salmon")
+        self.assertEqual(page.element("cmdWachten").get_attribute("aria-description"),
+                         "Let a day pass")
+        self.assertIsNotNone(page.element("txtGeld").get_attribute("readonly"))
+        self.assertIsNone(page.element("txtVissen1").get_attribute("readonly"))
+        # No member 0 of the per-kind arrays, and none past 5.
+        self.assertEqual(page.js("return ['txtVissen0', 'cmdKopen0', 'txtMarktprijs6']"
+                                 ".filter((id) => document.getElementById(id)).length"), 0)
+        self.assertEqual(page.element("dialog").get_attribute("aria-labelledby"), "dialogCaption")
+        self.assertEqual(page.element("dialog").get_attribute("aria-describedby"), "dialogText")
+
+    def test_menus_hold_the_window_items_with_their_roles(self):
+        menus = self.page.js("""
+            return [...document.querySelectorAll('#menubar [role=menuitem]')].map((item) => [
+                item.id, item.querySelector('.caption') ? item.querySelector('.caption')
+                .textContent : item.textContent, (item.querySelector('.shortcut') || {})
+                .textContent || '', item.getAttribute('aria-disabled') === 'true',
+                item.closest('[role=menu]') ? item.closest('[role=menu]')
+                .getAttribute('aria-label') : 'bar']);""")
+        self.assertEqual(menus, [
+            ["Bestand", "File", "", False, "bar"],
+            ["nieuw_spel", "New game", "", False, "File"],
+            ["laden", "Load", "Ctrl+L", False, "File"],
+            ["opslaan", "Save", "Ctrl+S", False, "File"],
+            ["afsluiten", "Quit", "", False, "File"],
+            ["opties", "Options", "", False, "bar"],
+            ["andere_naam", "Change company name", "", False, "Options"],
+            ["break0", "--------------------", "", True, "Options"],
+            ["skinz", "Skinz", "", False, "Options"],
+            ["default", "Standard", "", False, "Skinz"],
+            ["help", "Help", "", False, "bar"],
+            ["info", "Info          ", "F1", False, "Help"],
+            ["credits", "Credits", "", False, "Help"],
+            ["break1", "--------------------", "", True, "Help"],
+            ["new_release", "New release", "", False, "Help"],
+        ])
+        self.assertEqual(self.page.element("menubar").get_attribute("role"), "menubar")
+
+    def test_hyphen_rows_and_skinz_standard_do_nothing(self):
+        page = self.page
+        before = [page.text_of("txtJaar"), page.text_of("txtGeld")]
+        page.element("opties").click()
+        page.element("break0").click()
+        page.element("skinz").click()
+        self.assertTrue(page.element("default").is_displayed())
+        page.element("default").click()
+        self.assertFalse(page.js("return document.getElementById('dialog').open"))
+        self.assertEqual([page.text_of("txtJaar"), page.text_of("txtGeld")], before)
+        self.assertFalse(page.element("default").is_displayed())
+
+
+if __name__ == "__main__":
+    page_test_main()

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/action_routing.h"
+#include "core/mixing_random.h"
+#include "web/local_storage_settings.h"
+#include "web/page_ports.h"
+
+namespace kelvaro {
+
+// One game in the page with every port it plays on; the page's script holds it from the game
+// start until the game ends or the page goes. Each part refers only to parts above it.
+struct WebGame {
+    WebGame()
+        : random(clock, browserEntropy()), platform{clock, random, monthNames},
+          saveSlot{settings, dateTimeText}, ports{dialogs, view, platform, saveSlot} {}
+    WebGame(const WebGame &) = delete;
+    WebGame &operator=(const WebGame &) = delete;
+
+    BrowserClock clock;
+    MixingRandom random;
+    BrowserDateTexts monthNames;
+    Platform platform;
+    LocalStorageSettings settings;
+    BrowserDateTimeText dateTimeText;
+    SaveSlot saveSlot;
+    PageView view;
+    PageDialogs dialogs;
+    GamePorts ports;
+    GameState state;
+};
+
+// Whether a Load would take the settings text: true when it holds a sound saved game. When
+// not, the player is shown the box a Load would show, and nothing is stored or changed.
+bool checkSavedText(const std::string &text, UserDialogs &dialogs);
+
+} // namespace kelvaro
