@@ -8,7 +8,7 @@
 
 #include <emscripten.h>
 
-// NOLINTBEGIN
+// clang-format off
 EM_JS(void, kelvaro_js_add_control,
       (const char *name, int index, int type, int left, int top, int width, int height, int face,
        double points, int bold, int textColour, int backgroundColour, int alignment,
@@ -21,7 +21,7 @@ EM_JS(void, kelvaro_js_add_control,
               rect : [ left, top, width, height ],
               face : face,
               points : points,
-              bold : bold != = 0,
+              bold : bold !== 0,
               textColour : textColour,
               backgroundColour : backgroundColour,
               alignment : alignment,
@@ -41,7 +41,7 @@ EM_JS(void, kelvaro_js_add_menu_entry,
        int command),
       {
           kelvaroPage.addMenuEntry(level, UTF8ToString(name), UTF8ToString(caption),
-                                   UTF8ToString(shortcut), enabled != = 0, command);
+                                   UTF8ToString(shortcut), enabled !== 0, command);
       });
 EM_JS(void, kelvaro_js_describe_area,
       (int widthTwips, int heightTwips, int twipsPerPixel, const char *savedGameKey,
@@ -50,7 +50,7 @@ EM_JS(void, kelvaro_js_describe_area,
           kelvaroPage.describeArea(widthTwips, heightTwips, twipsPerPixel,
                                    UTF8ToString(savedGameKey), UTF8ToString(titleBeforeTheStart));
       });
-// NOLINTEND
+// clang-format on
 
 namespace kelvaro {
 namespace {

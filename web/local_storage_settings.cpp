@@ -5,14 +5,14 @@
 #include <optional>
 #include <vector>
 
-// NOLINTBEGIN
+// clang-format off
 EM_JS(int, kelvaro_js_storage_read, (const char *key),
       { return kelvaroPage.storageRead(UTF8ToString(key)); });
 EM_JS(int, kelvaro_js_storage_write, (const char *key, const char *text),
       { return kelvaroPage.storageWrite(UTF8ToString(key), UTF8ToString(text)); });
 EM_JS(void, kelvaro_js_take_storage_text, (char *buffer, int size),
       { stringToUTF8(kelvaroPage.takeStorageText(), buffer, size); });
-// NOLINTEND
+// clang-format on
 
 namespace kelvaro {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The script's side of each call is kelvaroPage in page.js, which runs in the same scope.
-// NOLINTBEGIN
+// clang-format off
 EM_JS(void, kelvaro_js_set_control_text, (const char *id, const char *text),
       { kelvaroPage.setControlText(UTF8ToString(id), UTF8ToString(text)); });
 EM_JS(void, kelvaro_js_set_title, (const char *title),
@@ -16,7 +16,7 @@ EM_ASYNC_JS(int, kelvaro_js_dialog, (int kind, const char *caption, const char *
 });
 EM_JS(void, kelvaro_js_take_answer, (char *buffer, int size),
       { stringToUTF8(kelvaroPage.takeAnswer(), buffer, size); });
-// NOLINTEND
+// clang-format on
 
 namespace kelvaro::page {
 

@@ -7,17 +7,17 @@
 
 #include <array>
 
-// NOLINTBEGIN
+// clang-format off
 EM_JS(void, kelvaro_js_local_now, (int *fields), { kelvaroPage.localNow(fields); });
 EM_JS(double, kelvaro_js_ticks, (), { return kelvaroPage.ticks(); });
 EM_JS(std::uint32_t, kelvaro_js_random_word, (), { return kelvaroPage.randomWord(); });
 EM_JS(void, kelvaro_js_month_name, (int month, int abbreviated, char *buffer, int size),
-      { stringToUTF8(kelvaroPage.monthName(month, abbreviated != = 0), buffer, size); });
+      { stringToUTF8(kelvaroPage.monthName(month, abbreviated !== 0), buffer, size); });
 EM_JS(void, kelvaro_js_date_time_text, (const int *fields, char *buffer, int size),
       { stringToUTF8(kelvaroPage.dateTimeText(fields), buffer, size); });
 EM_JS(int, kelvaro_js_read_date_time, (const char *text, int *fields),
       { return kelvaroPage.readDateTime(UTF8ToString(text), fields) ? 1 : 0; });
-// NOLINTEND
+// clang-format on
 
 namespace kelvaro {
 
