@@ -1,0 +1,144 @@
+"""One saved game for the desktop and the browser: a quira.conf saved by the desktop's own Save
+opens and loads in the page, and the page's download loads in the desktop's own Load.
+
+The desktop's side is kelvaro_saved_game_tool of the desktop build (KELVARO_DESKTOP_BUILD): the
+window's settings store, date form and rules, run from the command line.
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+from page_session import PageSession, page_test_main
+
+DESKTOP_BUILD = os.environ.get("KELVARO_DESKTOP_BUILD", "")
+TOOL = os.path.join(DESKTOP_BUILD, "tests", "exchange", "kelvaro_saved_game_tool")
+
+
+class ExchangeTest(unittest.TestCase):
+    def setUp(self):
+        if not os.access(TOOL, os.X_OK):
+            self.fail("the desktop build has no %s: build the dev preset first" % TOOL)
+        self.folder = tempfile.mkdtemp(prefix="kelvaro-exchange-")
+        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.config = os.path.join(self.folder, "config")
+        self.downloads = os.path.join(self.folder, "downloads")
+        os.makedirs(os.path.join(self.config, "quira"))
+        os.makedirs(self.downloads)
+        self.desktop_file = os.path.join(self.config, "quira", "quira.conf")
+
+    def desktop(self, locale, *arguments):
+        environment = dict(os.environ, XDG_CONFIG_HOME=self.config, LC_ALL=locale, LANG=locale,
+                           QT_QPA_PLATFORM="offscreen")
+        return subprocess.run([TOOL, *arguments], env=environment, capture_output=True,
+                              text=True, timeout=60)
+
+    def page(self, language):
+        page = PageSession(language=language, downloads=self.downloads)
+        self.addCleanup(page.close)
+        page.start_game(self, "Vis BV")
+        return page
+
+    def open_in_page(self, page, path):
+        page.element("openSavedGame").send_keys(path)
+        page.wait_for(lambda: page.text_of("savedGameStatus"), "the page to read the file")
+
+    def load_in_page(self, page):
+        page.element("Bestand").click()
+        page.element("laden").click()
+        page.answer("OK", "Van de desktop")
+        page.no_dialog()
+        return ([page.text_of("txtGeld")] +
+                [page.text_of("txtVissen%d" % kind) for kind in range(1, 6)] +
+                [page.text_of("txtJaar")])
+
+    def download_from_page(self, page):
+        page.element("downloadSavedGame").click()
+        path = os.path.join(self.downloads, "quira.conf")
+        page.wait_for(lambda: os.path.exists(path), "the download")
+        time.sleep(0.2)
+        shutil.copyfile(path, self.desktop_file)
+
+    def test_a_desktop_save_loads_in_the_page_and_a_page_save_on_the_desktop(self):
+        saved = self.desktop("en_US.UTF-8", "save", "829", "3", "0", "1", "0", "-2",
+                             "2025-03-09T15:04:05")
+        self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+        page = self.page("en-US")
+        self.open_in_page(page, self.desktop_file)
+        self.assertEqual(page.text_of("savedGameStatus"),
+                         "quira.conf was opened: choose File > Load to play it.")
+        self.assertEqual(self.load_in_page(page),
+                         ["829", "3", "0", "1", "0", "-2", "3/9/2025 3:04:05 PM"])
+
+        # The page's own game: three angler bought on 7 March, so it is 8 March, 15:04:05.
+        page.element("Bestand").click()
+        page.element("nieuw_spel").click()
+        page.answer("OK", "Nieuw")
+        page.element("cmdKopen1").click()
+        page.answer("OK", "3")
+        page.no_dialog()
+        page.element("Bestand").click()
+        page.element("opslaan").click()
+        page.no_dialog()
+        self.download_from_page(page)
+        loaded = self.desktop("en_US.UTF-8", "load")
+        self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
+        lines = loaded.stdout.splitlines()
+        self.assertEqual(lines[1:6], ["vissen1=3", "vissen2=0", "vissen3=0", "vissen4=0",
+                                      "vissen5=0"])
+        self.assertEqual(lines[6:], ["datum=2025-03-08T15:04:05",
+                                     "shown=3/8/2025 3:04:05 PM"])
+
+    def test_the_exchange_in_german_and_at_midnight(self):
+        saved = self.desktop("de_DE.UTF-8", "save", "40", "0", "0", "0", "0", "7",
+                             "2025-12-31T00:00:00")
+        self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+        page = self.page("de-DE")
+        self.assertEqual(page.text_of("txtJaar"), "07 M\u00e4rz 2025")
+        self.open_in_page(page, self.desktop_file)
+        self.assertEqual(self.load_in_page(page), ["40", "0", "0", "0", "0", "7", "31.12.2025"])
+        page.element("cmdWachten").click()
+        page.expect(self, "Kelvaro", "There are 2 new fishes in aquarium 5 !")
+        page.expect(self, "Kelvaro", "There's a total of 2 new fishes!!!")
+        page.no_dialog()
+        page.element("Bestand").click()
+        page.element("opslaan").click()
+        page.no_dialog()
+        self.download_from_page(page)
+        loaded = self.desktop("de_DE.UTF-8", "load")
+        self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
+        self.assertEqual(loaded.stdout.splitlines(),
+                         ["geld=40", "vissen1=0", "vissen2=0", "vissen3=0", "vissen4=0",
+                          "vissen5=9", "datum=2026-01-01T00:00:00", "shown=01.01.2026"])
+
+    def test_iso_dates_load_and_a_damaged_file_is_refused_with_nothing_changed(self):
+        page = self.page("en-US")
+        iso = os.path.join(self.folder, "quira.conf")
+        with open(iso, "w", encoding="utf-8") as file:
+            file.write("[General]\nkleur=blauw\n\n[kelvaro]\ngeld=12\nvissen1=1\nvissen2=2\n"
+                       "vissen3=3\nvissen4=4\nvissen5=5\ndatum=2025-03-07T15:04:05\n")
+        self.open_in_page(page, iso)
+        stored = page.js("return localStorage.getItem('quira/quira.conf')")
+        self.assertIn("kleur=blauw", stored)
+
+        damaged = os.path.join(self.folder, "damaged", "quira.conf")
+        os.makedirs(os.path.dirname(damaged))
+        with open(damaged, "w", encoding="utf-8") as file:
+            file.write("[kelvaro]\ngeld=veel\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\n"
+                       "vissen5=5\ndatum=2025-03-07T15:04:05\n")
+        page.element("openSavedGame").send_keys(damaged)
+        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.")
+        page.wait_for(lambda: "not opened" in page.text_of("savedGameStatus"), "the refusal")
+        self.assertEqual(page.text_of("savedGameStatus"), "quira.conf was not opened: it holds "
+                         "no saved game that can be loaded. Nothing changed.")
+        self.assertEqual(page.js("return localStorage.getItem('quira/quira.conf')"), stored)
+        self.assertEqual(page.text_of("txtGeld"), "1000")
+        self.assertEqual(self.load_in_page(page),
+                         ["12", "1", "2", "3", "4", "5", "3/7/2025 3:04:05 PM"])
+
+
+if __name__ == "__main__":
+    page_test_main()
