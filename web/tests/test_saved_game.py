@@ -1,0 +1,111 @@
+"""The saved game in the browser's store when the browser refuses it, when it is damaged or
+missing, and the page with its server gone."""
+
+import json
+import unittest
+
+from page_session import PageServer, PageSession, page_test_main
+
+# The browser refuses every write once the page sets window.refuseWrites.
+REFUSING_STORAGE = """
+(() => {
+  const setItem = Storage.prototype.setItem;
+  Storage.prototype.setItem = function (key, value) {
+    if (window.refuseWrites) throw new DOMException('full', 'QuotaExceededError');
+    return setItem.call(this, key, value);
+  };
+})();
+"""
+
+STORAGE_SWITCHED_OFF = """
+Object.defineProperty(window, 'localStorage', {
+  get() { throw new DOMException('switched off', 'SecurityError'); } });
+"""
+
+
+class SavedGameTest(unittest.TestCase):
+    def session(self, before_load=""):
+        page = PageSession(before_load=before_load)
+        self.addCleanup(page.close)
+        page.start_game(self, "Vis BV")
+        return page
+
+    def menu(self, page, item):
+        page.element("Bestand").click()
+        page.element(item).click()
+
+    def saved(self, page):
+        return page.js("return localStorage.getItem('quira/quira.conf')")
+
+    def test_a_save_the_browser_refuses_says_so_and_keeps_the_save_before(self):
+        page = self.session(REFUSING_STORAGE)
+        self.menu(page, "opslaan")
+        page.no_dialog()
+        first = self.saved(page)
+        self.assertIn("datum=3/7/2025 3:04:05 PM", first.splitlines())
+        page.js("window.refuseWrites = true")
+        page.element("cmdWachten").click()
+        page.no_dialog()
+        self.menu(page, "opslaan")
+        page.expect(self, "Save", "The game could not be saved.\n"
+                    "The browser's storage for this page is full.", "exclamation")
+        page.no_dialog()
+        self.assertEqual(self.saved(page), first)
+        self.assertEqual(page.text_of("txtJaar"), "08 March 2025")
+        self.menu(page, "laden")
+        page.answer("OK", "Vis BV")
+        page.no_dialog()
+        self.assertEqual(page.text_of("txtJaar"), "3/7/2025 3:04:05 PM")
+
+    def test_storage_switched_off_refuses_save_load_and_download_in_words(self):
+        page = self.session(STORAGE_SWITCHED_OFF)
+        reason = "The browser does not let this page keep anything (its storage is switched off)."
+        self.menu(page, "opslaan")
+        page.expect(self, "Save", "The game could not be saved.\n" + reason, "exclamation")
+        self.menu(page, "laden")
+        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.\n" + reason)
+        page.no_dialog()
+        page.element("downloadSavedGame").click()
+        self.assertEqual(page.text_of("savedGameStatus"), reason)
+        self.assertEqual(page.text_of("txtGeld"), "1000")
+
+    def test_nothing_saved_or_a_damaged_save_loads_nothing(self):
+        page = self.session()
+        self.menu(page, "laden")
+        page.expect(self, "Kelvaro", "There is no saved game to load.")
+        page.element("downloadSavedGame").click()
+        self.assertEqual(page.text_of("savedGameStatus"),
+                         "There is no saved game to download yet: choose File > Save first.")
+        page.js("localStorage.setItem('quira/quira.conf', arguments[0])",
+                "[kelvaro]\ngeld=12\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\nvissen5=5\n"
+                "datum=31/31/2025\n")
+        self.menu(page, "laden")
+        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.")
+        page.no_dialog()
+        self.assertEqual([page.text_of("txtGeld"), page.text_of("txtVissen1"),
+                          page.text_of("txtJaar"), page.title()],
+                         ["1000", "0", "07 March 2025", "Kelvaro - Vis BV"])
+
+    def test_the_page_plays_with_its_server_gone_and_can_be_installed(self):
+        server = PageServer()
+        page = PageSession(server=server)
+        self.addCleanup(page.close)
+        page.wait_for(lambda: page.js("""
+            return caches.open('kelvaro').then((cache) => cache.keys())
+                .then((keys) => keys.length)""") >= 8, "the page's files in the cache")
+        manifest = page.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual(manifest["errors"], [])
+        data = json.loads(manifest["data"])
+        self.assertEqual((data["name"], data["icons"][0]["src"]), ("Kelvaro", "icon.svg"))
+
+        server.stop()
+        page.driver.refresh()
+        page.start_game(self, "Offline")
+        page.element("cmdWachten").click()
+        page.no_dialog()
+        self.assertEqual(page.text_of("txtJaar"), "08 March 2025")
+        self.assertEqual(page.js("return !!navigator.serviceWorker.controller"), True)
+
+
+if __name__ == "__main__":
+    page_test_main()
