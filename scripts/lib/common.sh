@@ -12,6 +12,7 @@ kelvaro_packages=(
   xvfb xauth xdotool x11-utils xclip libx11-dev libxcb1-dev time
   desktop-file-utils appstream dpkg-dev lintian
   libncurses-dev tmux
+  emscripten node-acorn chromium chromium-driver python3-selenium
 )
 
 # Installs whichever of the packages is missing; asks the archive only when one is.
