@@ -340,6 +340,9 @@ var kelvaroPage = (function () {
     if (!firstDialogShown) {
       firstDialogShown = true;
       performance.mark('kelvaro-first-dialog');
+      // The files are kept for playing offline once the player sees the game, not before.
+      if ('serviceWorker' in navigator)
+        setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 0);
     }
     return new Promise((resolve) => {
       let answered = false;
@@ -665,7 +668,6 @@ var kelvaroPage = (function () {
       byId('window').hidden = false;
       newGame();
     };
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
     newGame();
   }
 

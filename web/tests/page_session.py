@@ -146,7 +146,7 @@ class PageSession:
         """The open dialog as (caption, text, icon, buttons), once one is open."""
         return self.wait_for(lambda: self.js("""
             const box = document.getElementById('dialog');
-            if (!box.open) return null;
+            if (!box || !box.open) return null;
             const icon = document.getElementById('dialogIcon');
             return [document.getElementById('dialogCaption').textContent,
                     document.getElementById('dialogText').textContent,
@@ -155,7 +155,7 @@ class PageSession:
                         .map((b) => b.textContent)];"""), "a dialog", timeout)
 
     def no_dialog(self):
-        self.wait_for(lambda: not self.js("return document.getElementById('dialog').open"),
+        self.wait_for(lambda: not self.js("const b = document.getElementById('dialog'); return !!b && b.open"),
                       "the dialog to close")
 
     def answer(self, button, typed=None):
