@@ -1,7 +1,5 @@
 #include "web/web_game.h"
 
-#include "core/saved_game.h"
-
 #include <map>
 
 namespace kelvaro {
@@ -65,8 +63,13 @@ bool checkSavedText(const std::string &text, UserDialogs &dialogs) {
     SaveSlot slot{settings, dateTimeText};
     CheckingDialogs checking(dialogs);
     NoView view;
+    BrowserClock clock;
+    MixingRandom random(clock, 0);
+    BrowserDateTexts monthNames;
+    Platform platform{clock, random, monthNames};
+    GamePorts ports{checking, view, platform, slot};
     GameState scratch;
-    loadGame(scratch, slot, checking, view);
+    performAction(scratch, PlayerAction::menu(MenuCommand::Load), ports);
     return checking.sound;
 }
 

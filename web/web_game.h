@@ -29,7 +29,7 @@ struct WebGame {
     GameState state;
 };
 
-// Whether a Load would take the settings text: true when it holds a sound saved game. When
+// Whether File > Load would take the settings text: true when it holds a sound saved game. When
 // not, the player is shown the box a Load would show, and nothing is stored or changed.
 bool checkSavedText(const std::string &text, UserDialogs &dialogs);
 

@@ -127,6 +127,28 @@ class WholeGameTest(unittest.TestCase):
         self.assertEqual(page.text_of("lblNaam"), "")
         self.assertEqual(self.boxes()["money"], "1000")
 
+    def test_bankruptcy_ends_the_game_and_saves_nothing(self):
+        page = self.page
+        page.start_game(self)
+        broke = ("[kelvaro]\ngeld=-5000\nvissen1=0\nvissen2=0\nvissen3=0\nvissen4=0\n"
+                 "vissen5=0\ndatum=2025-03-07T15:04:05\n")
+        page.js("localStorage.setItem('quira/quira.conf', arguments[0])", broke)
+        self.choose("Bestand", "laden")
+        page.answer("OK", "Failliet")
+        page.no_dialog()
+        self.assertEqual(self.boxes()["money"], "-5000")
+        page.element("cmdWachten").click()
+        page.expect(self, "Kelvaro", "All money gone.")
+        page.expect(self, "Kelvaro", "All fishes will now be sold.")
+        page.expect(self, "Kelvaro", "Sorry, you've gone bankrupt!!!")
+        page.no_dialog()
+        self.assertTrue(page.element("gameEnded").is_displayed())
+        self.assertFalse(page.element("window").is_displayed())
+        self.assertEqual(self.saved_text(), broke)
+        self.assertEqual(page.title(), "Kelvaro")
+        page.element("startNewGame").click()
+        self.assertEqual(page.dialog()[0], "Congratulations!")
+
     def test_typed_amounts_that_are_no_number_trade_nothing(self):
         page = self.page
         page.start_game(self)
