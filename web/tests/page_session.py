@@ -11,7 +11,6 @@ import os
 import shutil
 import tempfile
 import threading
-import time
 import unittest
 
 from selenium import webdriver
@@ -208,4 +207,4 @@ def page_test_main():
     unittest.main(verbosity=2)
 
 
-__all__ = ["PageServer", "PageSession", "Keys", "By", "page_test_main", "time"]
+__all__ = ["PageServer", "PageSession", "Keys", "By", "page_test_main"]
