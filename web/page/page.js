@@ -506,9 +506,15 @@ var kelvaroPage = (function () {
     if (month < 1 || month > 12) return '';
     const format = new Intl.DateTimeFormat(undefined,
       Object.assign({ day: 'numeric', month: abbreviated ? 'short' : 'long' }, dateOptions));
-    const part = format.formatToParts(utcDate(2000, month, 15, 12, 0, 0))
-      .find((p) => p.type === 'month');
-    return part ? part.value : '';
+    const date = utcDate(2000, month, 15, 12, 0, 0);
+    const part = format.formatToParts(date).find((p) => p.type === 'month');
+    // Where a date writes its month as a bare number with a sign after it (3月), the name is
+    // the month on its own, sign included.
+    if (!part || /^[0-9]+$/.test(part.value)) {
+      return new Intl.DateTimeFormat(undefined,
+        Object.assign({ month: abbreviated ? 'short' : 'long' }, dateOptions)).format(date);
+    }
+    return part.value;
   }
 
   // The language's short date with the year in full, then, unless it is midnight, its time

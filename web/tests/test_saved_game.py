@@ -86,6 +86,29 @@ class SavedGameTest(unittest.TestCase):
                           page.text_of("txtJaar"), page.title()],
                          ["1000", "0", "07 March 2025", "Kelvaro - Vis BV"])
 
+    def test_the_saved_date_reads_back_in_the_browser_language(self):
+        # Japanese writes its months as a number and a sign; Korean puts the half of the day
+        # before the hour.
+        expected = {"ja-JP": ("07 3\u6708 2025", "2025/03/09 15:04:05"),
+                    "ko-KR": ("07 3\uc6d4 2025", "2025. 3. 9. \uc624\ud6c4 3:04:05")}
+        for language, (today, saved) in expected.items():
+            with self.subTest(language):
+                page = PageSession(language=language)
+                self.addCleanup(page.close)
+                page.start_game(self, "Vis")
+                self.assertEqual(page.text_of("txtJaar"), today)
+                page.js("localStorage.setItem('quira/quira.conf', arguments[0])",
+                        "[kelvaro]\ngeld=1\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\n"
+                        "vissen5=5\ndatum=2025-03-09T15:04:05\n")
+                for _ in range(2):
+                    self.menu(page, "laden")
+                    page.answer("OK", "Vis")
+                    page.no_dialog()
+                    self.assertEqual(page.text_of("txtJaar"), saved)
+                    self.menu(page, "opslaan")
+                    page.no_dialog()
+                    self.assertIn("datum=" + saved, self.saved(page).splitlines())
+
     def test_the_page_plays_with_its_server_gone_and_can_be_installed(self):
         server = PageServer()
         page = PageSession(server=server)
