@@ -153,8 +153,13 @@ constexpr std::array<ControlRef, 24> focusOrder{{
 
 } // namespace
 
+std::string qualifiedName(const ControlRef &control) {
+    const std::string name = control.name;
+    return control.index == 0 ? name : name + "(" + std::to_string(control.index) + ")";
+}
+
 std::string LayoutControl::qualifiedName() const {
-    return index == 0 ? name : name + "(" + std::to_string(index) + ")";
+    return kelvaro::qualifiedName(ControlRef{name.c_str(), index});
 }
 
 std::span<const LayoutControl> windowControls() {

@@ -4,7 +4,7 @@
 #include "fuzz_input.h"
 #include "store/locale_date_texts.h"
 #include "core/saved_game.h"
-#include "store_support/memory_settings_store.h"
+#include "support/memory_settings_store.h"
 #include "support/quiet_ports.h"
 
 #include <regex>
