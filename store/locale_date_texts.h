@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform.h"
 #include "core/date_time_text.h"
+#include "core/platform.h"
 
 #include <QLocale>
 

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -71,19 +72,22 @@ bool removeAbandoned(const QString &path) {
 
 // Why the lock could not be had in time: a running owner that kept it, or a lock that no one
 // holds and that cannot be removed, as in a folder the game may not write to.
-std::string refusal(const QLockFile &lock, const QString &lockPath, const QString &settingsPath) {
+std::string refusal(const QLockFile &lock, const QString &lockPath, const QString &settingsPath,
+                    std::chrono::milliseconds waited) {
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", double(waited.count()) / 1000.0);
+    const std::string within = std::string(" in the ") + seconds + " s the game waited.";
     qint64 pid = 0;
     QString host, application;
     const bool known = lock.getLockInfo(&pid, &host, &application) && pid > 0;
     if (known && !host.isEmpty() && host != QSysInfo::machineHostName())
         return "The saved game " + std8(settingsPath) + " is in use by a program on the computer " +
-               std8(host) + ", which did not release its lock " + std8(lockPath) +
-               " within a second.";
+               std8(host) + ", which did not release its lock " + std8(lockPath) + within;
     if (known && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) {
         const QString name = application.isEmpty() ? QStringLiteral("a program") : application;
         return "The saved game " + std8(settingsPath) + " is in use by another running program (" +
                std8(name) + ", process " + std::to_string(pid) +
-               "), which did not release its lock " + std8(lockPath) + " within a second.";
+               "), which did not release its lock " + std8(lockPath) + within;
     }
     return "The lock file " + std8(lockPath) + " was left behind by a program that has stopped, " +
            "and cannot be removed; is its folder read-only?";
@@ -96,6 +100,7 @@ SettingsLock takeSettingsLock(const QString &lockPath, const QString &settingsPa
     auto lock = std::make_unique<QLockFile>(lockPath);
     // Never by age: a live owner's lock is never broken, and an ownerless one is handled here.
     lock->setStaleLockTime(0);
+    const auto start = std::chrono::steady_clock::now();
     const QDeadlineTimer deadline(patience);
     // QLockFile takes over a dead owner's lock under this second lock.
     const QString removalLock = lockPath + QStringLiteral(".rmlock");
@@ -115,9 +120,14 @@ SettingsLock takeSettingsLock(const QString &lockPath, const QString &settingsPa
             continue;
         removeAbandoned(removalLock);
         const qint64 left = deadline.remainingTime();
-        if (left <= 0)
-            return {nullptr, refusal(*lock, lockPath, settingsPath)};
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 20)));
+        if (left <= 0) {
+            const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - start);
+            return {nullptr, refusal(*lock, lockPath, settingsPath, waited)};
+        }
+        // Often: another copy of the game that saves again and again lets the lock go only for
+        // a moment between two of its Saves.
+        QThread::usleep(static_cast<unsigned long>(std::min<qint64>(left * 1000, 500)));
     }
 }
 

@@ -1,6 +1,6 @@
+#include "core/saved_game.h"
 #include "store/locale_date_texts.h"
 #include "store/qt_settings_store.h"
-#include "core/saved_game.h"
 #include "support/recording_ports.h"
 
 #include <QDir>
@@ -18,6 +18,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <regex>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -229,13 +230,31 @@ TEST_F(SavedGameTest, gameSavedUnderGermanLoadsUnderEnglishToTheSecond) {
     EXPECT_EQ(transcript.lines[6], "date = 12/7/2026 3:04:05 PM");
 }
 
-TEST_F(SavedGameTest, loadAcceptsSignsAndBlanksAroundSavedNumbers) {
-    save();
-    writeKey("geld", " +12\t");
-    writeKey("vissen1", "-0");
-    load("");
-    EXPECT_EQ(state.money, 12);
-    EXPECT_EQ(state.stock[FishKind::Angler], 0);
+// Saved numbers are read as typed amounts are, and rounded to the nearest, ties to the even.
+TEST_F(SavedGameTest, loadReadsSavedNumbersAsTypedAmountsRoundedToEven) {
+    const struct {
+        const char *text;
+        std::int32_t value;
+    } numbers[] = {
+        {" +12\t", 12},
+        {"-0", 0},
+        {"12.5", 12},
+        {"13.5", 14},
+        {"-2.5", -2},
+        {".5", 0},
+        {"7.", 7},
+        {"0.51", 1},
+        {"2147483647.49", 2147483647},
+        {"-2147483648.5", int32Min},
+    };
+    for (const auto &number : numbers) {
+        save();
+        writeKey("geld", number.text);
+        writeKey("vissen4", number.text);
+        load("");
+        EXPECT_EQ(state.money, number.value) << number.text;
+        EXPECT_EQ(state.stock[FishKind::Trout], number.value) << number.text;
+    }
 }
 
 TEST_F(SavedGameTest, loadWithNothingSavedSaysSoAndChangesNothing) {
@@ -249,22 +268,29 @@ TEST_F(SavedGameTest, damagedSaveIsRefusedWholeAndChangesNothing) {
     const struct {
         const char *key;
         const char *value; // nullptr removes the key
+        const char *why;
     } damages[] = {
-        {"geld", nullptr},
-        {"vissen3", nullptr},
-        {"datum", nullptr},
-        {"geld", ""},
-        {"geld", "abc"},
-        {"geld", "99999999999"},
-        {"vissen5", "1.5"},
-        {"vissen2", "2147483648"},
-        {"vissen1", "-2147483649"},
-        {"vissen4", "1e3"},
-        {"geld", "12 34"},
-        {"geld", "+-3"},
-        {"datum", "garbled"},
-        {"datum", ""},
-        {"datum", "2/30/2025"},
+        {"geld", nullptr, "\"geld\" is missing."},
+        {"vissen3", nullptr, "\"vissen3\" is missing."},
+        {"datum", nullptr, "\"datum\" is missing."},
+        {"geld", "", "\"geld\" is \"\", which is not a number."},
+        {"geld", "abc", "\"geld\" is \"abc\", which is not a number."},
+        {"geld", "99999999999", "\"geld\" is 99999999999, beyond what the game can hold."},
+        {"vissen2", "2147483648", "\"vissen2\" is 2147483648, beyond what the game can hold."},
+        {"vissen2", "2147483647.5", "\"vissen2\" is 2147483647.5, beyond what the game can hold."},
+        {"vissen1", "-2147483649", "\"vissen1\" is -2147483649, beyond what the game can hold."},
+        {"vissen1", "-2147483648.51",
+         "\"vissen1\" is -2147483648.51, beyond what the game can hold."},
+        {"vissen4", "1e3", "\"vissen4\" is \"1e3\", which is not a number."},
+        {"vissen5", "1,5", "\"vissen5\" is \"1,5\", which is not a number."},
+        {"vissen5", "0x10", "\"vissen5\" is \"0x10\", which is not a number."},
+        {"geld", "12 34", "\"geld\" is \"12 34\", which is not a number."},
+        {"geld", "+-3", "\"geld\" is \"+-3\", which is not a number."},
+        {"datum", "garbled",
+         "\"datum\" is \"garbled\", which cannot be read as one date and time."},
+        {"datum", "", "\"datum\" is \"\", which cannot be read as one date and time."},
+        {"datum", "2/30/2025",
+         "\"datum\" is \"2/30/2025\", which cannot be read as one date and time."},
     };
     for (const auto &damage : damages) {
         save();
@@ -279,7 +305,8 @@ TEST_F(SavedGameTest, damagedSaveIsRefusedWholeAndChangesNothing) {
         loadGame(state, slot, dialogs, view);
 
         EXPECT_EQ(transcript.lines,
-                  (Lines{"plain: The saved game is damaged and cannot be loaded."}))
+                  (Lines{"plain: The saved game is damaged and cannot be loaded.\n" +
+                         std::string(damage.why)}))
             << damage.key << "=" << (damage.value ? damage.value : "(none)");
         EXPECT_EQ(state, before) << damage.key;
     }
@@ -355,7 +382,7 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
              return "The saved game " + file +
                     " is in use by another running program (kelvaro_store_tests, process " +
                     std::to_string(holder) + "), which did not release its lock " +
-                    lock.toStdString() + " within a second.";
+                    lock.toStdString() + " in the ";
          }},
         {"a folder",
          [&] {
@@ -386,7 +413,16 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
             waitpid(holder, nullptr, 0);
         }
 
-        if (c.refusal) {
+        if (c.refusal && holder > 0) {
+            // The time waited as it was: three seconds, give or take a sleep's overshoot.
+            const std::string said = transcript.lines.empty() ? "" : transcript.lines[0];
+            const std::string start = saveFailure(c.refusal(holder))[0];
+            EXPECT_EQ(said.substr(0, start.size()), start) << c.lockCase;
+            EXPECT_TRUE(std::regex_match(said.substr(std::min(start.size(), said.size())),
+                                         std::regex(R"(3\.[0-4] s the game waited\.)")))
+                << said;
+            EXPECT_EQ(contentsOf(saveFile()), before) << c.lockCase;
+        } else if (c.refusal) {
             EXPECT_EQ(transcript.lines, saveFailure(c.refusal(holder))) << c.lockCase;
             EXPECT_EQ(contentsOf(saveFile()), before) << c.lockCase;
         } else {
@@ -516,7 +552,7 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         return mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
     };
     const auto refused = [](const std::string &loadReason, const std::string &saveReason) {
-        return Lines{"plain: The saved game is damaged and cannot be loaded.\n" + loadReason,
+        return Lines{"plain: The saved game cannot be loaded.\n" + loadReason,
                      saveFailure(saveReason)[0]};
     };
     const Lines loaded{"money = 1234",
@@ -546,7 +582,8 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
              writeFile("[kelvaro]\ngeld=abc\n");
              return true;
          },
-         {"plain: The saved game is damaged and cannot be loaded."}},
+         {"plain: The saved game is damaged and cannot be loaded.\n\"geld\" is \"abc\", which "
+          "is not a number."}},
         {"a link to a plain file",
          [&] {
              save();
@@ -653,16 +690,21 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
     const uid_t nobody = 65534;
     const QString folder = configHome.filePath("quira");
     ASSERT_EQ(chmod(QFile::encodeName(configHome.path()).constData(), 0755), 0);
+    const std::string readOnly = " is read-only, so the game left it as it was.";
+    const std::string notTheirs = " cannot be replaced by a file with the same owner and group: "
+                                  "Operation not permitted.";
     const struct {
         const char *what;
-        uid_t owner;
+        uid_t saver;
+        uid_t owner; // and group
         mode_t mode;
-        bool refused;
+        const std::string &refusal; // empty when the Save goes through
     } cases[] = {
-        {"the player's own file made read-only", nobody, 0444, true},
-        {"another user's file", 0, 0644, true},
-        {"another user's file that anyone may write", 0, 0666, false},
-        {"the player's own file", nobody, 0644, false},
+        {"the player's own file made read-only", nobody, nobody, 0444, readOnly},
+        {"another user's file", nobody, 0, 0644, readOnly},
+        {"another user's file that anyone may write", nobody, 0, 0666, notTheirs},
+        {"the player's own file", nobody, nobody, 0644, {}},
+        {"the player's file saved over by root", 0, nobody, 0640, {}},
     };
     for (const auto &c : cases) {
         writeFile("[kelvaro]\ngeld=1\n");
@@ -677,7 +719,7 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
         const pid_t player = fork();
         if (player == 0) {
             close(answer[0]);
-            if (setgid(nobody) != 0 || setuid(nobody) != 0)
+            if (c.saver != 0 && (setgid(c.saver) != 0 || setuid(c.saver) != 0))
                 _exit(3);
             save();
             std::string said;
@@ -698,17 +740,17 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
 
         struct stat after {};
         ASSERT_EQ(stat(name.constData(), &after), 0);
-        if (c.refused) {
-            EXPECT_EQ(said, saveFailure(saveFile().toStdString() +
-                                        " is read-only, so the game left it as it was.")[0])
-                << c.what;
+        if (!c.refusal.empty()) {
+            EXPECT_EQ(said, saveFailure(saveFile().toStdString() + c.refusal)[0]) << c.what;
             EXPECT_EQ(contentsOf(saveFile()), before) << c.what;
-            EXPECT_EQ(after.st_uid, c.owner) << c.what;
-            EXPECT_EQ(after.st_mode & 07777, c.mode) << c.what;
         } else {
             EXPECT_EQ(said, "") << c.what;
             EXPECT_NE(contentsOf(saveFile()), before) << c.what;
         }
+        // Saved or not, the file stays whose it was, as it was.
+        EXPECT_EQ(after.st_uid, c.owner) << c.what;
+        EXPECT_EQ(after.st_gid, c.owner) << c.what;
+        EXPECT_EQ(after.st_mode & 07777, c.mode) << c.what;
         QFile::remove(saveFile());
     }
 }
