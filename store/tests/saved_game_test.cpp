@@ -88,7 +88,7 @@ class SavedGameTest : public ::testing::Test {
         state.stock.values = {0, 1, 22, 333, 0, -5};
         state.price.values = {0, 51, 62, 73, 84, 95};
         state.workforce = 36;
-        state.gameDate = CivilDateTime{2026, 12, 7, 15, 4, 5};
+        state.gameDate = CivilDateTime{2026, 12, 17, 15, 4, 5};
     }
 
     static void useConfigFolder(const QString &folder) {
@@ -161,7 +161,7 @@ TEST_F(SavedGameTest, saveWritesTheSevenKeysAsDecimalTextAndTheDateText) {
     QFile file(saveFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()).toStdString(), "[kelvaro]\n"
-                                                               "datum=12/7/2026 3:04:05 PM\n"
+                                                               "datum=12/17/2026 3:04:05 PM\n"
                                                                "geld=1234\n"
                                                                "vissen1=1\n"
                                                                "vissen2=22\n"
@@ -181,7 +181,7 @@ TEST_F(SavedGameTest, saveReplacesThePreviousSave) {
     QSettings file(saveFile(), QSettings::IniFormat);
     EXPECT_EQ(file.value("kelvaro/geld").toString(), "77");
     EXPECT_EQ(file.value("kelvaro/vissen5").toString(), "1");
-    EXPECT_EQ(file.value("kelvaro/datum").toString(), "1/2/2027");
+    EXPECT_EQ(file.value("kelvaro/datum").toString(), "2027-01-02");
 }
 
 TEST_F(SavedGameTest, loadRightAfterASaveOfTheSameSizeSeesTheNewGame) {
@@ -207,7 +207,7 @@ TEST_F(SavedGameTest, loadShowsTheValuesInOrderThenAsksForANameAndKeepsPricesAnd
 
     EXPECT_EQ(transcript.lines,
               (Lines{"money = 1234", "stock 1 = 1", "stock 2 = 22", "stock 3 = 333", "stock 4 = 0",
-                     "stock 5 = -5", "date = 12/7/2026 3:04:05 PM",
+                     "stock 5 = -5", "date = 12/17/2026 3:04:05 PM",
                      "prompt(-): Please give a new name: -> Eel Empire", "name = Eel Empire",
                      "title = Kelvaro - Eel Empire"}));
     EXPECT_EQ(state.price.values, (std::array<std::int32_t, 6>{0, 99, 98, 97, 96, 95}));
@@ -220,14 +220,14 @@ TEST_F(SavedGameTest, gameSavedUnderGermanLoadsUnderEnglishToTheSecond) {
     SaveSlot germanSlot{settings, german};
     saveGame(state, germanSlot, dialogs);
     EXPECT_EQ(QSettings(saveFile(), QSettings::IniFormat).value("kelvaro/datum").toString(),
-              "07.12.2026 15:04:05");
+              "17.12.2026 15:04:05");
     const CivilDateTime saved = state.gameDate;
     state.gameDate = CivilDateTime{};
 
     load("Fish Co");
 
     EXPECT_EQ(state.gameDate, saved);
-    EXPECT_EQ(transcript.lines[6], "date = 12/7/2026 3:04:05 PM");
+    EXPECT_EQ(transcript.lines[6], "date = 12/17/2026 3:04:05 PM");
 }
 
 // Saved numbers are read as typed amounts are, and rounded to the nearest, ties to the even.
@@ -448,7 +448,7 @@ TEST_F(SavedGameTest, saveKeepsEveryHandEditedLineOrChangesNothingAndSaysWhy) {
 
         EXPECT_EQ(transcript.lines, Lines{}) << line.left(20).toStdString();
         EXPECT_EQ(contentsOf(saveFile()), "[kelvaro]\ngeld=1234\n" + line +
-                                              "\ndatum=12/7/2026 3:04:05 PM\nvissen1=1\n"
+                                              "\ndatum=12/17/2026 3:04:05 PM\nvissen1=1\n"
                                               "vissen2=22\nvissen3=333\nvissen4=0\nvissen5=-5\n"
                                               "\n[other]\nkept=yes\n");
     }
@@ -561,7 +561,7 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
                        "stock 3 = 333",
                        "stock 4 = 0",
                        "stock 5 = -5",
-                       "date = 12/7/2026 3:04:05 PM",
+                       "date = 12/17/2026 3:04:05 PM",
                        "prompt(-): Please give a new name: -> Fish Co",
                        "name = Fish Co",
                        "title = Kelvaro - Fish Co"};
