@@ -45,6 +45,22 @@ std::chrono::milliseconds ageOf(const struct stat &status) {
     return age < milliseconds(0) ? -age : age;
 }
 
+// Whether the open lock file names an owner, as QLockFile writes it: a process number on its
+// first line. Read from the open file, not by its name, which may by now be another file's.
+bool namesAnOwner(int fd) {
+    char text[64] = {};
+    const ssize_t got = ::pread(fd, text, sizeof text - 1, 0);
+    if (got <= 0 || text[0] < '1' || text[0] > '9')
+        return false;
+    for (ssize_t i = 1; i < got; ++i) {
+        if (text[i] == '\n')
+            return true;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return false;
+}
+
 // Removes a lock file that is empty or unreadable, is not being written (its writer would hold
 // the file's native lock, as QLockFile does) and is old enough not to be in the making. Such a
 // lock names no owner, so QLockFile itself would wait for it to age: 30 s for QSettings.
@@ -55,15 +71,14 @@ bool removeAbandoned(const QString &path) {
         return false;
     bool removed = false;
     struct stat status {};
-    QLockFile reader(path);
-    qint64 pid = 0;
-    QString host, application;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-        !reader.getLockInfo(&pid, &host, &application) && ageOf(status) >= writingTime &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ageOf(status) >= writingTime &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && !namesAnOwner(fd)) {
+        // Only the file we judged, and only while it is still in place: once its owner removed
+        // it, a new lock may be made at once under the same inode number.
+        struct stat judged {};
         struct stat now {};
-        // Only the file we judged: another program may have replaced it meanwhile.
-        removed = ::lstat(name.constData(), &now) == 0 && now.st_ino == status.st_ino &&
+        removed = ::fstat(fd, &judged) == 0 && judged.st_nlink > 0 &&
+                  ::lstat(name.constData(), &now) == 0 && now.st_ino == status.st_ino &&
                   now.st_dev == status.st_dev && ::unlink(name.constData()) == 0;
     }
     ::close(fd);

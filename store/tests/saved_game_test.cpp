@@ -543,6 +543,50 @@ TEST_F(SavedGameTest, loadWhileAnotherCopySavesGivesOneOfTheirGamesWhole) {
     EXPECT_EQ(refused, 0);
 }
 
+// Two copies of the game saving in a tight loop, each loading after every Save: no Save may be
+// refused for the other's lock, and no Load may mix their games.
+TEST_F(SavedGameTest, twoCopiesSavingAtOnceNeitherRefuseNorMix) {
+    const int savesEach = std::max(100, qEnvironmentVariableIntValue("KELVARO_COPY_SAVES") / 2);
+    setGameNumber(1);
+    save();
+    pid_t copies[2];
+    int results[2][2]; // per copy: a pipe that brings back its refused and mixed counts
+    for (int copy = 0; copy < 2; ++copy) {
+        ASSERT_EQ(pipe(results[copy]), 0);
+        copies[copy] = fork();
+        if (copies[copy] == 0) {
+            int counts[2] = {0, 0};
+            for (int i = 0; i < savesEach; ++i) {
+                transcript.clear();
+                setGameNumber(2 + 2 * i + copy); // each copy its own games
+                save();
+                counts[0] += transcript.lines.empty() ? 0 : 1;
+                load("Fish Co");
+                const GameState loaded = state;
+                setGameNumber(loaded.money);
+                counts[1] += loaded == state ? 0 : 1;
+            }
+            [[maybe_unused]] const auto written = write(results[copy][1], counts, sizeof counts);
+            _exit(0);
+        }
+        close(results[copy][1]);
+    }
+    int refused = 0;
+    int mixed = 0;
+    for (int copy = 0; copy < 2; ++copy) {
+        int counts[2] = {-1, -1};
+        EXPECT_EQ(read(results[copy][0], counts, sizeof counts), ssize_t(sizeof counts));
+        close(results[copy][0]);
+        waitpid(copies[copy], nullptr, 0);
+        refused += counts[0];
+        mixed += counts[1];
+    }
+    std::printf("two copies saving at once: %d Saves, %d refused, %d mixed\n", 2 * savesEach,
+                refused, mixed);
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(mixed, 0);
+}
+
 // What a Load and then a Save do with each kind of thing at the saved game's path. Nothing
 // may wait: whatever is not a plain file is refused unopened or without blocking.
 TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnce) {
