@@ -19,6 +19,7 @@
 #include <limits>
 #include <random>
 #include <regex>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -675,6 +676,40 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
          refused(folder.toStdString() + " is a pipe, not a folder.",
                  folder.toStdString() +
                      " is not a folder, so the saved game cannot be kept in it.")},
+        {"a plain file for its folder",
+         [&] {
+             QDir(folder).removeRecursively();
+             QFile plain(folder);
+             return plain.open(QIODevice::WriteOnly);
+         },
+         refused(folder.toStdString() + " is a plain file, not a folder.",
+                 folder.toStdString() +
+                     " is not a folder, so the saved game cannot be kept in it.")},
+    };
+    // Where a Load could make a file of its own: nothing may appear there while it runs.
+    QTemporaryDir privateTemporary;
+    const QByteArray temporaryBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", privateTemporary.path().toUtf8());
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    for (const QString &place :
+         {privateTemporary.path(), configHome.path(), QStringLiteral("/dev/shm"),
+          QStringLiteral("/tmp"), QStringLiteral("/")})
+        inotify_add_watch(watch, QFile::encodeName(place).constData(), IN_CREATE | IN_MOVED_TO);
+    const auto madeDuringLoad = [&] { // other programs may use /tmp meanwhile: ours only
+        std::string made;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                const std::string name = event->len > 0 ? event->name : "";
+                if (name.rfind("kelvaro", 0) == 0 || name.rfind("quira", 0) == 0 ||
+                    name.rfind("qt_temp", 0) == 0)
+                    made += name + " ";
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return made;
     };
     for (const auto &c : cases) {
         QDir(folder).removeRecursively();
@@ -685,10 +720,12 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         const GameState game = state;
         transcript.clear();
 
+        madeDuringLoad();
         QElapsedTimer took;
         took.start();
         load("Fish Co");
         const qint64 loading = took.restart();
+        EXPECT_EQ(madeDuringLoad(), "") << c.what;
         save();
         std::printf("load %lld ms, save %lld ms: %s\n", loading, took.elapsed(), c.what);
 
@@ -705,6 +742,11 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         QFile::remove(saveFile());
     }
     QFile::remove(folder);
+    close(watch);
+    if (temporaryBefore.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporaryBefore);
 }
 
 TEST_F(SavedGameTest, everyAcceptedSaveLoadsWhateverOtherSectionsTheFileHolds) {
