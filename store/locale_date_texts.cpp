@@ -81,6 +81,9 @@ std::optional<CivilDateTime> readIso(const QString &text) {
     return civil(day, time);
 }
 
+// Far longer than any language's date and time with seconds.
+constexpr qsizetype longestDateText = 100;
+
 // Every locale we know, less those that would read a text exactly as an earlier one does.
 const QList<QLocale> &distinctLocales() {
     static const QList<QLocale> distinct = [] {
@@ -152,8 +155,9 @@ std::string LocaleDateTimeText::toText(const CivilDateTime &moment) const {
 
 std::optional<CivilDateTime> LocaleDateTimeText::fromText(const std::string &saved) const {
     const QString text = QString::fromStdString(saved).trimmed();
-    // Every form of a date has the day in digits, in one script or another.
-    if (!hasDigit(text))
+    // Every form of a date has the day in digits, in one script or another, and none is long:
+    // a long text tried at each of its blanks in every language would freeze the window.
+    if (!hasDigit(text) || text.size() > longestDateText)
         return std::nullopt;
     if (auto moment = readIso(text))
         return moment;

@@ -22,7 +22,7 @@ const std::array<std::string, 7> keys{"geld",    "vissen1", "vissen2", "vissen3"
 // A saved number by a reading of its own: a sign, digits with at most one point, blanks around;
 // rounded to the nearest, ties to the even, and refused beyond 32 bits.
 std::optional<std::int32_t> savedInteger(const std::string &text) {
-    static const std::regex number(R"(^[ \t]*([+-]?([0-9]+\.?[0-9]*|\.[0-9]+))[ \t]*$)");
+    static const std::regex number(R"(^[ \t]*([+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+))[ \t]*$)");
     std::smatch match;
     if (text.find('\0') != std::string::npos || !std::regex_match(text, match, number))
         return std::nullopt;
