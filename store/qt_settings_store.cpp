@@ -32,12 +32,14 @@ StoredSection QtSettingsStore::readSection(const std::string &application,
         stored.failure = file.reason;
         return stored;
     }
-    const IniReading reading = readIniText(file.text);
+    // Read in memory: a Load makes no file anywhere, so a kill can leave nothing behind.
+    IniSectionReading reading = readIniSection(
+        std::string_view(file.text.constData(), std::size_t(file.text.size())), section);
     if (reading.failure) {
         stored.failure = reading.failure;
         return stored;
     }
-    stored.values = sectionTexts(reading, section);
+    stored.values = std::move(reading.values);
     if (application == pendingApplication_) {
         const auto pending = pending_.find(section);
         if (pending != pending_.end()) {

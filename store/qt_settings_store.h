@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ini_text.h"
+#include "core/ini_text.h"
 #include "core/settings_store.h"
 
 #include <QString>

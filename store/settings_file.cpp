@@ -19,9 +19,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// How long a Save waits for another program's lock: the window stays frozen meanwhile, and
-// writing the file after it may take a few hundred milliseconds on a busy disk.
-constexpr std::chrono::milliseconds lockPatience = 700ms;
+// How long a Save waits for another program's lock: longer than another copy's Save takes
+// even on a slow disk that syncs for seconds, yet short enough for a frozen window.
+constexpr std::chrono::milliseconds lockPatience = 3000ms;
 
 std::string std8(const QString &text) { return text.toStdString(); }
 QByteArray native(const QString &path) { return QFile::encodeName(path); }
@@ -66,6 +66,18 @@ std::optional<std::string> writeTemporary(const QString &target,
         return "A new file cannot be made beside " + std8(target) + ": " + std::strerror(errno) +
                ".";
     temporary = QFile::decodeName(name);
+    // The file stays its owner's, even when root saves over it. Owner first: a change of owner
+    // clears the set-user and set-group bits that the mode may hold.
+    struct stat made {};
+    if (old &&
+        (::fstat(fd, &made) != 0 || made.st_uid != old->st_uid || made.st_gid != old->st_gid)) {
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return std8(target) + " cannot be replaced by a file with the same owner and " +
+                   "group: " + std::strerror(error) + ".";
+        }
+    }
     const mode_t mode = old ? old->st_mode & 07777 : 0644;
     bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, text);
     struct stat status {};
@@ -83,30 +95,38 @@ std::optional<std::string> writeTemporary(const QString &target,
     return std::nullopt;
 }
 
+std::string_view viewOf(const QByteArray &bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
 // Whether the new text reads, as a Load reads it, as the old one with exactly the values set.
-bool readsAsIntended(const IniReading &before, const IniReading &after, const IniUpdates &updates) {
-    const auto updated = [&updates](const QString &key) {
-        const qsizetype slash = key.indexOf(QLatin1Char('/'));
-        const std::string section = slash < 0 ? std::string() : std8(key.left(slash));
+bool readsAsIntended(std::string_view before, std::string_view after, const IniUpdates &updates) {
+    const auto updated = [&updates](const std::string &key) {
+        const std::size_t slash = key.find('/');
+        const std::string section =
+            slash == std::string::npos ? std::string() : key.substr(0, slash);
         const auto values = updates.find(section);
-        return values != updates.end() && values->second.count(std8(key.mid(slash + 1))) > 0;
+        return values != updates.end() && values->second.count(key.substr(slash + 1)) > 0;
     };
-    for (const auto *reading : {&before, &after}) {
-        for (const auto &[key, value] : reading->values) {
+    const std::map<std::string, IniValue> old = readIniKeys(before);
+    const std::map<std::string, IniValue> now = readIniKeys(after);
+    for (const auto *keys : {&old, &now}) {
+        for (const auto &[key, value] : *keys) {
             if (updated(key))
                 continue;
-            const auto old = before.values.find(key);
-            const auto now = after.values.find(key);
-            if (old == before.values.end() || now == after.values.end() ||
-                old->second != now->second)
+            const auto was = old.find(key);
+            const auto is = now.find(key);
+            if (was == old.end() || is == now.end() || !(was->second == is->second))
                 return false;
         }
     }
     for (const auto &[section, values] : updates) {
+        const IniSectionReading read = readIniSection(after, section);
         for (const auto &[key, value] : values) {
-            const auto read = after.values.find(QString::fromStdString(section + '/' + key));
-            if (read == after.values.end() || read->second.userType() != QMetaType::QString ||
-                read->second.toString().toStdString() != value)
+            const auto text = read.values.find(key);
+            const auto raw = now.find(section + '/' + key);
+            if (read.failure || text == read.values.end() || text->second != value ||
+                raw == now.end() || raw->second.isList)
                 return false;
         }
     }
@@ -167,28 +187,25 @@ std::optional<std::string> updateSettingsFile(const QString &path, const IniUpda
         if (auto failure = notWritable(target, path))
             return failure;
     }
-    const IniReading before = readIniText(current.text);
-    if (before.failure)
-        return before.failure;
+    const QByteArray text = QByteArray::fromStdString(withIniValues(viewOf(current.text), updates));
+    if (text.size() > largestSettingsFile)
+        return "The saved game would grow past 8 MiB with the new values, too large to be a "
+               "saved game, so " +
+               std8(path) + " was left as it was.";
 
     QString temporary;
-    if (auto failure = writeTemporary(target, current.status, withIniValues(current.text, updates),
-                                      temporary)) {
+    if (auto failure = writeTemporary(target, current.status, text, temporary)) {
         QFile::remove(temporary);
         return failure;
     }
     // The new file, read back from the disk as a Load will read it.
     const SettingsFileReading written = readSettingsFile(temporary);
-    const IniReading after = readIniText(written.text);
-    if (written.outcome != SettingsFileReading::Outcome::Read || after.failure ||
-        !readsAsIntended(before, after, updates)) {
+    if (written.outcome != SettingsFileReading::Outcome::Read ||
+        !readsAsIntended(viewOf(current.text), viewOf(written.text), updates)) {
         QFile::remove(temporary);
-        if (written.outcome == SettingsFileReading::Outcome::Missing)
-            return std8(temporary) + " vanished while the game was saving.";
-        if (written.outcome == SettingsFileReading::Outcome::Refused)
-            return written.reason;
-        if (after.failure)
-            return after.failure;
+        if (written.outcome != SettingsFileReading::Outcome::Read)
+            return "The new " + std8(path) + " could not be read back after writing, so the " +
+                   "old one was kept.";
         return std8(path) + " holds lines that the game cannot update safely, so it was left " +
                "as it was.";
     }

@@ -3,15 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <unistd.h>
 
 namespace kelvaro {
@@ -29,6 +25,8 @@ const char *kindOf(mode_t mode) {
         return "a socket";
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return "a device";
+    if (S_ISREG(mode))
+        return "a plain file";
     return "something else";
 }
 
@@ -79,22 +77,6 @@ bool readUpTo(int fd, qint64 expected, qint64 limit, QByteArray &text) {
     return true;
 }
 
-// Temporary files for reading go where the system keeps them; when that place cannot take
-// one (a missing or full TMPDIR), into memory.
-std::unique_ptr<QTemporaryFile> privateCopyOf(const QByteArray &text, std::string &failure) {
-    QStringList places{QDir::tempPath(), QStringLiteral("/dev/shm"), QStringLiteral("/tmp")};
-    places.removeDuplicates();
-    for (const QString &place : places) {
-        auto copy =
-            std::make_unique<QTemporaryFile>(place + QStringLiteral("/kelvaro-read-XXXXXX"));
-        if (copy->open() && copy->write(text) == text.size() && copy->flush())
-            return copy;
-        failure = "The saved game cannot be read: no temporary file can be made in " +
-                  std8(places.constFirst()) + ": " + std8(copy->errorString()) + ".";
-    }
-    return nullptr;
-}
-
 } // namespace
 
 SettingsFileReading readSettingsFile(const QString &path) {
@@ -138,50 +120,6 @@ SettingsFileReading readSettingsFile(const QString &path) {
     }
     ::close(fd);
     return reading;
-}
-
-IniReading readIniText(const QByteArray &text) {
-    IniReading reading;
-    if (text.isEmpty())
-        return reading;
-    std::string failure;
-    const std::unique_ptr<QTemporaryFile> copy = privateCopyOf(text, failure);
-    if (!copy) {
-        reading.failure = failure;
-        return reading;
-    }
-    const QSettings settings(copy->fileName(), QSettings::IniFormat);
-    if (settings.status() == QSettings::AccessError) {
-        reading.failure = "The saved game cannot be read: its copy " + std8(copy->fileName()) +
-                          " cannot be opened.";
-        return reading;
-    }
-    // QSettings has taken the whole text on opening; gone at once, the copy is not left behind
-    // even by a program killed right now.
-    copy->remove();
-    // allKeys() parses every section before any value is looked up.
-    for (const QString &key : settings.allKeys()) {
-        if (!key.isEmpty()) // a line such as "=x": QSettings cannot look it up
-            reading.values[key] = settings.value(key);
-    }
-    return reading;
-}
-
-std::map<std::string, std::string> sectionTexts(const IniReading &reading,
-                                                const std::string &section) {
-    std::map<std::string, std::string> texts;
-    const QString prefix = QString::fromStdString(section) + QLatin1Char('/');
-    for (auto entry = reading.values.lower_bound(prefix);
-         entry != reading.values.end() && entry->first.startsWith(prefix); ++entry) {
-        const QString key = entry->first.mid(prefix.size());
-        if (key.contains(QLatin1Char('/')))
-            continue; // a subgroup's key
-        const QVariant &value = entry->second;
-        texts[std8(key)] = value.userType() == QMetaType::QStringList
-                               ? std8(value.toStringList().join(QStringLiteral(", ")))
-                               : std8(value.toString());
-    }
-    return texts;
 }
 
 } // namespace kelvaro

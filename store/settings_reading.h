@@ -2,9 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QVariant>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -28,21 +26,5 @@ struct SettingsFileReading {
 // most largestSettingsFile bytes (a pipe, a socket, a device, a folder) is refused unopened or
 // opened without waiting. A missing file, or one under a missing folder, is Missing.
 SettingsFileReading readSettingsFile(const QString &path);
-
-// Every key of an INI text as QSettings reads it, by "section/key", or why it cannot be read.
-struct IniReading {
-    std::map<QString, QVariant> values;
-    std::optional<std::string> failure;
-};
-
-// Reads the text with QSettings' own parser, from a private copy that no other program can
-// change or replace, and with every section parsed: a key looked up alone can be missed when
-// a subgroup section such as [kelvaro/a] sorts before it.
-IniReading readIniText(const QByteArray &text);
-
-// The values of one section, as text: a value that QSettings reads as a list (an unquoted
-// comma) is its parts joined by ", ".
-std::map<std::string, std::string> sectionTexts(const IniReading &reading,
-                                                const std::string &section);
 
 } // namespace kelvaro
