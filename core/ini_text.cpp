@@ -17,47 +17,118 @@ const char upperHex[] = "0123456789ABCDEF";
 
 bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-// UTF-8 as QString::fromUtf8 reads it: every byte that does not begin a well-formed sequence
-// becomes U+FFFD.
-void appendUtf8(Units &out, std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            out += char16_t(lead);
-            ++i;
-            continue;
-        }
-        std::size_t following = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if (lead >= 0xC2 && lead < 0xE0) {
-            following = 1, code = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            following = 2, code = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            following = 3, code = lead & 0x07, least = 0x10000;
-        }
-        bool wellFormed = following > 0 && i + following < bytes.size();
-        for (std::size_t k = 1; wellFormed && k <= following; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            wellFormed = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!wellFormed || code < least || isSurrogate(code) || code > 0x10FFFF) {
-            out += replacement;
-            ++i;
-            continue;
-        }
-        if (code < 0x10000) {
-            out += char16_t(code);
-        } else {
-            out += char16_t(0xD800 + ((code - 0x10000) >> 10));
-            out += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
-        }
-        i += following + 1;
+void appendCode(Units &out, char32_t code) {
+    if (code < 0x10000) {
+        out += char16_t(code);
+    } else {
+        out += char16_t(0xD800 + ((code - 0x10000) >> 10));
+        out += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
     }
 }
+
+enum class Step { Character, Error, Incomplete };
+
+// One UTF-8 sequence at the start of the bytes, judged as Qt's decoder judges it: a sequence cut
+// short by the end of the bytes is incomplete, not wrong.
+Step decodeOne(std::string_view bytes, char32_t &code, std::size_t &length) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    length = 1;
+    code = lead;
+    if (lead < 0x80)
+        return Step::Character;
+    std::size_t following = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead < 0xE0) {
+        following = 1, code = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+        following = 2, code = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead < 0xF5) {
+        following = 3, code = lead & 0x07, least = 0x10000;
+    } else {
+        return Step::Error;
+    }
+    for (std::size_t k = 1; k <= following; ++k) {
+        if (k >= bytes.size())
+            return Step::Incomplete;
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if ((next & 0xC0) != 0x80)
+            return Step::Error;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < least || isSurrogate(code) || code > 0x10FFFF)
+        return Step::Error;
+    length = following + 1;
+    return Step::Character;
+}
+
+// UTF-8 as QString::fromUtf8 reads it: a leading byte-order mark is dropped, and every byte
+// that does not begin a well-formed sequence becomes U+FFFD.
+void appendUtf8(Units &out, std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    while (!bytes.empty()) {
+        char32_t code = 0;
+        std::size_t length = 1;
+        if (decodeOne(bytes, code, length) == Step::Character)
+            appendCode(out, code);
+        else
+            out += replacement;
+        bytes.remove_prefix(length);
+    }
+}
+
+// UTF-8 fed in pieces to one decoder, as QSettings decodes a value between its escapes: a
+// sequence may span pieces, one cut short at the very end is dropped, and a byte-order mark is
+// dropped only as the first thing decoded. Where a carried-over sequence turns out wrong, Qt
+// also drops the byte of the new piece that showed it; so does this.
+class Utf8Stream {
+  public:
+    void append(Units &out, std::string_view piece) {
+        if (!pending_.empty()) {
+            std::string joined = pending_ + std::string(piece.substr(0, 4 - pending_.size()));
+            char32_t code = 0;
+            std::size_t length = 1;
+            switch (decodeOne(joined, code, length)) {
+            case Step::Incomplete:
+                pending_ = joined;
+                return;
+            case Step::Error:
+                out += replacement;
+                piece.remove_prefix(1);
+                break;
+            case Step::Character:
+                put(out, code);
+                piece.remove_prefix(length - pending_.size());
+                break;
+            }
+            headerDone_ = true;
+            pending_.clear();
+        }
+        while (!piece.empty()) {
+            char32_t code = 0;
+            std::size_t length = 1;
+            const Step step = decodeOne(piece, code, length);
+            if (step == Step::Incomplete) {
+                pending_ = std::string(piece);
+                return;
+            }
+            if (step == Step::Error)
+                out += replacement;
+            else
+                put(out, code);
+            headerDone_ = true;
+            piece.remove_prefix(length);
+        }
+    }
+
+  private:
+    void put(Units &out, char32_t code) {
+        if (headerDone_ || code != 0xFEFF)
+            appendCode(out, code);
+    }
+    std::string pending_;
+    bool headerDone_ = false;
+};
 
 Units fromUtf8(std::string_view bytes) {
     Units units;
@@ -254,6 +325,7 @@ struct RawValue {
 RawValue unescapedValue(std::string_view text) {
     RawValue value;
     Units current;
+    Utf8Stream decoder;
     bool inQuotes = false;
     bool currentQuoted = false;
     std::size_t i = 0;
@@ -332,7 +404,7 @@ RawValue unescapedValue(std::string_view text) {
         std::size_t end = i + 1;
         while (end < text.size() && text[end] != '\\' && text[end] != '"' && text[end] != ',')
             ++end;
-        appendUtf8(current, text.substr(i, end - i));
+        decoder.append(current, text.substr(i, end - i));
         i = end;
     }
     if (!cutShort && !currentQuoted)

@@ -1,9 +1,7 @@
 #include "core/saved_game.h"
 
-#include <array>
-#include <charconv>
-#include <limits>
-#include <string_view>
+#include "core/amount.h"
+#include "core/arithmetic.h"
 
 namespace kelvaro {
 
@@ -27,27 +25,25 @@ std::optional<std::string> valueOf(const StoredSection &stored, const std::strin
     return found->second;
 }
 
-// A saved whole number: an optional sign and digits, with blanks around at most, in 32 bits.
-std::optional<std::int32_t> savedInteger(const std::optional<std::string> &text) {
-    if (!text)
+// A saved number, read by the rule for a typed amount and stored to the nearest integer, ties
+// to the even one (12.5 is 12, 13.5 is 14). Otherwise why not, for the player.
+std::optional<std::int32_t> savedInteger(const std::string &key,
+                                         const std::optional<std::string> &text, std::string &why) {
+    if (!text) {
+        why = "\"" + key + "\" is missing.";
         return std::nullopt;
-    std::string_view digits(*text);
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!digits.empty() && blank(digits.front()))
-        digits.remove_prefix(1);
-    while (!digits.empty() && blank(digits.back()))
-        digits.remove_suffix(1);
-    // from_chars takes a leading "-" but no "+".
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-        if (digits.empty() || digits.front() < '0' || digits.front() > '9')
-            return std::nullopt;
     }
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size())
+    const std::optional<double> amount = parseAmount(*text);
+    if (!amount) {
+        why = "\"" + key + "\" is \"" + *text + "\", which is not a number.";
         return std::nullopt;
-    return value;
+    }
+    // Either bound rounds out of the 32 bits, except the lowest, whose even neighbour fits.
+    if (!(*amount >= -2147483648.5 && *amount < 2147483647.5)) {
+        why = "\"" + key + "\" is " + *text + ", beyond what the game can hold.";
+        return std::nullopt;
+    }
+    return roundToInt32(*amount);
 }
 
 // Every value of a save, read and checked before any of it is used.
@@ -61,10 +57,10 @@ enum class SaveCondition { Nothing, Unreadable, Damaged, Sound };
 
 // All seven values come from one reading of the store, so that a Save by another copy of the
 // game at the same time gives either its game or the one before, never a mix of the two.
-SaveCondition readSave(const SaveSlot &slot, SavedValues &values, std::string &failure) {
+SaveCondition readSave(const SaveSlot &slot, SavedValues &values, std::string &why) {
     const StoredSection stored = slot.settings.readSection(application, section);
     if (stored.failure) {
-        failure = *stored.failure;
+        why = *stored.failure;
         return SaveCondition::Unreadable;
     }
     const std::optional<std::string> money = valueOf(stored, moneyKey);
@@ -78,20 +74,27 @@ SaveCondition readSave(const SaveSlot &slot, SavedValues &values, std::string &f
     if (!anyPresent)
         return SaveCondition::Nothing;
 
-    const std::optional<std::int32_t> savedMoney = savedInteger(money);
+    const std::optional<std::int32_t> savedMoney = savedInteger(moneyKey, money, why);
     if (!savedMoney)
         return SaveCondition::Damaged;
     values.money = *savedMoney;
     for (const FishKind kind : allFishKinds) {
-        const std::optional<std::int32_t> stock = savedInteger(stocks[kind]);
+        const std::optional<std::int32_t> stock = savedInteger(stockKey(kind), stocks[kind], why);
         if (!stock)
             return SaveCondition::Damaged;
         values.stock[kind] = *stock;
     }
-    const std::optional<CivilDateTime> savedDate =
-        date ? slot.dateText.fromText(*date) : std::nullopt;
-    if (!savedDate || !savedDate->isValid())
+    if (!date) {
+        why = "\"" + dateKey + "\" is missing.";
         return SaveCondition::Damaged;
+    }
+    const std::optional<CivilDateTime> savedDate = slot.dateText.fromText(*date);
+    if (!savedDate || !savedDate->isValid()) {
+        // Also a date that two of the system's languages read as two different days.
+        why =
+            "\"" + dateKey + "\" is \"" + *date + "\", which cannot be read as one date and time.";
+        return SaveCondition::Damaged;
+    }
     values.date = *savedDate;
     return SaveCondition::Sound;
 }
@@ -112,16 +115,17 @@ void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
 
 void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view) {
     SavedValues saved;
-    std::string failure;
-    switch (readSave(slot, saved, failure)) {
+    std::string why;
+    switch (readSave(slot, saved, why)) {
     case SaveCondition::Nothing:
         showPlainMessage(dialogs, "There is no saved game to load.");
         return;
     case SaveCondition::Unreadable:
-        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.\n" + failure);
+        // The file may well be sound: a player told it is damaged might delete a good save.
+        showPlainMessage(dialogs, "The saved game cannot be loaded.\n" + why);
         return;
     case SaveCondition::Damaged:
-        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.");
+        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.\n" + why);
         return;
     case SaveCondition::Sound:
         break;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/date_time_text.h"
 #include "core/game_state.h"
 #include "core/game_view.h"
-#include "core/user_dialogs.h"
-#include "core/date_time_text.h"
 #include "core/settings_store.h"
+#include "core/user_dialogs.h"
 
 namespace kelvaro {
 
@@ -20,8 +20,9 @@ struct SaveSlot {
 void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs);
 
 // Reads the saved money, stocks and date into the game and shows them, then asks for a new
-// company name. Prices and workforce stay; no day passes. When nothing is saved, or the save
-// is damaged, the player is told and nothing changes.
+// company name. Prices and workforce stay; no day passes. A saved number is read as a typed
+// amount is, to the nearest integer. When nothing is saved, or the save cannot be read or is
+// damaged, the player is told why and nothing changes.
 void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view);
 
 } // namespace kelvaro

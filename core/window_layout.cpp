@@ -20,21 +20,9 @@ constexpr int rowHeight = 375;
 
 constexpr LayoutFont gridFont{FontFace::UserInterface, 8.25, false};
 
-const char *rowLabelName(FishKind kind) {
-    switch (kind) {
-    case FishKind::Angler:
-        return "lblKabeljouw";
-    case FishKind::Eels:
-        return "lblPaling";
-    case FishKind::Salmon:
-        return "lblZalm";
-    case FishKind::Trout:
-        return "lblForel";
-    case FishKind::Carp:
-        return "lblKarper";
-    }
-    return "";
-}
+// The name label of each kind's row, by kind number; slot 0 is never used.
+constexpr std::array<const char *, 6> rowLabelNames{"",        "lblKabeljouw", "lblPaling",
+                                                    "lblZalm", "lblForel",     "lblKarper"};
 
 LayoutControl label(std::string name, TwipsRect rect, const char *caption, LayoutFont font,
                     Colour colour, TextAlignment alignment) {
@@ -101,7 +89,8 @@ std::vector<LayoutControl> buildControls() {
     controls.front().accessibleDescription = "The company's name";
     for (const FishKind kind : allFishKinds) {
         const int width = kind == FishKind::Angler ? 1215 : 1095;
-        controls.push_back(label(rowLabelName(kind), {4080, rowTop(kind), width, rowHeight},
+        controls.push_back(label(rowLabelNames[static_cast<std::size_t>(kindNumber(kind))],
+                                 {4080, rowTop(kind), width, rowHeight},
                                  screen_text::rowLabel(kind), rowFont, white, TextAlignment::Left));
     }
     for (const FishKind kind : allFishKinds) {
@@ -153,8 +142,13 @@ constexpr std::array<ControlRef, 24> focusOrder{{
 
 } // namespace
 
+std::string qualifiedName(const ControlRef &control) {
+    const std::string name = control.name;
+    return control.index == 0 ? name : name + "(" + std::to_string(control.index) + ")";
+}
+
 std::string LayoutControl::qualifiedName() const {
-    return index == 0 ? name : name + "(" + std::to_string(index) + ")";
+    return kelvaro::qualifiedName(ControlRef{name.c_str(), index});
 }
 
 std::span<const LayoutControl> windowControls() {

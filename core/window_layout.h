@@ -80,6 +80,9 @@ struct ControlRef {
 std::span<const LayoutControl> windowControls();
 std::span<const LayoutLine> windowLines();
 
+// "txtVissen(3)" for an array's member, the plain name otherwise.
+std::string qualifiedName(const ControlRef &control);
+
 // The controls that take the focus, in the order of the Tab key; the first has the focus when
 // the window opens.
 std::span<const ControlRef> tabOrder();

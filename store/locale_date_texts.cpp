@@ -61,7 +61,14 @@ std::optional<CivilDateTime> readInLocale(const QString &text, const QLocale &lo
     return std::nullopt;
 }
 
+// ISO 8601 as the game writes it, local time with no zone: "2026-01-09" or
+// "2026-01-09T15:04:05" (seconds and a fraction of them may be left out or added). Nothing
+// else: Qt's own ISO reading would also take "2026/01/09" or a date with anything after it.
 std::optional<CivilDateTime> readIso(const QString &text) {
+    static const QRegularExpression iso(QStringLiteral(
+        "\\A[0-9]{4}-[0-9]{2}-[0-9]{2}(T[0-9]{2}:[0-9]{2}(:[0-9]{2}(\\.[0-9]+)?)?)?\\z"));
+    if (!iso.match(text).hasMatch())
+        return std::nullopt;
     const qsizetype split = text.indexOf(QLatin1Char('T'));
     if (split < 0) {
         const QDate date = QDate::fromString(text, Qt::ISODate);
@@ -73,6 +80,9 @@ std::optional<CivilDateTime> readIso(const QString &text) {
         return std::nullopt;
     return civil(day, time);
 }
+
+// Far longer than any language's date and time with seconds.
+constexpr qsizetype longestDateText = 100;
 
 // Every locale we know, less those that would read a text exactly as an earlier one does.
 const QList<QLocale> &distinctLocales() {
@@ -95,6 +105,16 @@ const QList<QLocale> &distinctLocales() {
         return kept;
     }();
     return distinct;
+}
+
+// The C locale's form, then every language's, each once.
+const QList<QLocale> &otherLocales() {
+    static const QList<QLocale> others = [] {
+        QList<QLocale> all{QLocale::c()};
+        all += distinctLocales();
+        return all;
+    }();
+    return others;
 }
 
 bool hasDigit(const QString &text) {
@@ -121,8 +141,11 @@ std::string LocaleDateTimeText::toText(const CivilDateTime &moment) const {
     QString text = locale_.toString(date, dateFormatOf(locale_));
     if (!moment.isMidnight())
         text += QLatin1Char(' ') + locale_.toString(time, timeFormatOf(locale_));
-    // A few locales write digits that Qt cannot read back; a save must always load again.
-    if (readInLocale(text, locale_) != moment) {
+    // A save must load again as the same moment, also under any other language: "09/01/2026"
+    // is 9 January in Britain but 1 September in America. A text that this language cannot
+    // read back, or that another reads as another moment, is written in ISO 8601 instead,
+    // which every language reads alike.
+    if (readInLocale(text, locale_) != moment || readByOthers(text) != moment) {
         text = date.toString(Qt::ISODate);
         if (!moment.isMidnight())
             text += QLatin1Char('T') + time.toString(Qt::ISODate);
@@ -132,25 +155,31 @@ std::string LocaleDateTimeText::toText(const CivilDateTime &moment) const {
 
 std::optional<CivilDateTime> LocaleDateTimeText::fromText(const std::string &saved) const {
     const QString text = QString::fromStdString(saved).trimmed();
-    // Every form of a date has the day in digits, in one script or another.
-    if (!hasDigit(text))
+    // Every form of a date has the day in digits, in one script or another, and none is long:
+    // a long text tried at each of its blanks in every language would freeze the window.
+    if (!hasDigit(text) || text.size() > longestDateText)
         return std::nullopt;
-    if (auto moment = readInLocale(text, locale_))
-        return moment;
-    if (auto moment = readInLocale(text, QLocale::c()))
-        return moment;
     if (auto moment = readIso(text))
         return moment;
-    // A save written under another language: English first, being the most common, then
-    // the forms of every locale we know. Where two locales read one text differently
-    // (3/7 as March or July), the first one wins.
-    if (auto moment = readInLocale(text, QLocale(QLocale::English, QLocale::UnitedStates)))
+    // As this language reads it: a save it wrote, even one from before saves were kept
+    // unambiguous, loads as it always did.
+    if (auto moment = readInLocale(text, locale_))
         return moment;
-    for (const QLocale &other : distinctLocales()) {
-        if (auto moment = readInLocale(text, other))
-            return moment;
+    return readByOthers(text);
+}
+
+// The one moment that every other language that reads the text reads; nothing when none does,
+// or when two read two different moments.
+std::optional<CivilDateTime> LocaleDateTimeText::readByOthers(const QString &text) const {
+    std::optional<CivilDateTime> found;
+    for (const QLocale &other : otherLocales()) {
+        const std::optional<CivilDateTime> moment = readInLocale(text, other);
+        if (moment && found && moment != found)
+            return std::nullopt;
+        if (moment)
+            found = moment;
     }
-    return std::nullopt;
+    return found;
 }
 
 } // namespace kelvaro

@@ -19,9 +19,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// How long a Save waits for another program's lock: the window stays frozen meanwhile, and
-// writing the file after it may take a few hundred milliseconds on a busy disk.
-constexpr std::chrono::milliseconds lockPatience = 700ms;
+// How long a Save waits for another program's lock: longer than another copy's Save takes
+// even on a slow disk that syncs for seconds, yet short enough for a frozen window.
+constexpr std::chrono::milliseconds lockPatience = 3000ms;
 
 std::string std8(const QString &text) { return text.toStdString(); }
 QByteArray native(const QString &path) { return QFile::encodeName(path); }
@@ -66,6 +66,18 @@ std::optional<std::string> writeTemporary(const QString &target,
         return "A new file cannot be made beside " + std8(target) + ": " + std::strerror(errno) +
                ".";
     temporary = QFile::decodeName(name);
+    // The file stays its owner's, even when root saves over it. Owner first: a change of owner
+    // clears the set-user and set-group bits that the mode may hold.
+    struct stat made {};
+    if (old &&
+        (::fstat(fd, &made) != 0 || made.st_uid != old->st_uid || made.st_gid != old->st_gid)) {
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return std8(target) + " cannot be replaced by a file with the same owner and " +
+                   "group: " + std::strerror(error) + ".";
+        }
+    }
     const mode_t mode = old ? old->st_mode & 07777 : 0644;
     bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, text);
     struct stat status {};

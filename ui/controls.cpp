@@ -42,15 +42,15 @@ QLabel *makeLabel(QWidget &parent, const QString &name, QRect rect, const QStrin
 }
 
 QLineEdit *makeTextBox(QWidget &parent, const QString &name, QRect rect, const QString &text,
-                       const QFont &font, bool readOnly) {
+                       const QFont &font, QColor textColour, QColor background, bool readOnly) {
     auto *box = new QLineEdit(&parent);
     place(*box, name, rect, font);
     box->setText(text);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setReadOnly(readOnly);
     QPalette palette = box->palette();
-    setColourEverywhere(palette, QPalette::Text, Qt::black);
-    setColourEverywhere(palette, QPalette::Base, Qt::white);
+    setColourEverywhere(palette, QPalette::Text, textColour);
+    setColourEverywhere(palette, QPalette::Base, background);
     box->setPalette(palette);
     return box;
 }

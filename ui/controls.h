@@ -19,9 +19,10 @@ namespace kelvaro {
 QLabel *makeLabel(QWidget &parent, const QString &name, QRect rect, const QString &caption,
                   const QFont &font, QColor colour, Qt::Alignment horizontalAlignment);
 
-// A single-line box, left-aligned, black text on white whatever the desktop's colour theme.
+// A single-line box, left-aligned, in its own text and background colours whatever the
+// desktop's colour theme.
 QLineEdit *makeTextBox(QWidget &parent, const QString &name, QRect rect, const QString &text,
-                       const QFont &font, bool readOnly);
+                       const QFont &font, QColor textColour, QColor background, bool readOnly);
 
 // The width a box has for its text: inside the frame and the margins, without scrolling.
 int textWidthOf(const QLineEdit &box);

@@ -1,10 +1,6 @@
 #include "ui/main_window.h"
 
-#include "core/day_advance.h"
-#include "core/game_start.h"
-#include "core/menu_commands.h"
 #include "core/screen_texts.h"
-#include "core/trading.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/menus.h"
@@ -36,13 +32,13 @@ void replaceText(QLineEdit *box, const QString &text) {
 } // namespace
 
 Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
-    : dialogs_(dialogs), platform_(platform), saveSlot_(saveSlot), area_(new PictureArea(this)),
+    : ports_{dialogs, *this, platform, saveSlot}, area_(new PictureArea(this)),
       controls_(buildForm1Controls(*area_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(screen_text::titleBeforeTheStart));
     setCentralWidget(area_);
     fitDateBoxToTheLongestDate();
-    buildMenus();
+    buildMenuBar(*menuBar(), [this](MenuCommand command) { perform(PlayerAction::menu(command)); });
     connectButtons();
 }
 
@@ -50,7 +46,7 @@ void Form1::fitDateBoxToTheLongestDate() {
     // The widest date of each month in the player's language; digits are all one width.
     QStringList dates;
     for (int month = 1; month <= 12; ++month)
-        dates << qt(longDateText(platform_.dateTexts, CivilDateTime{2028, month, 28}));
+        dates << qt(longDateText(ports_.platform.dateTexts, CivilDateTime{2028, month, 28}));
     QLineEdit &box = *controls_.txtJaar;
     box.setFont(shrunkToFit(box.font(), dates, textWidthOf(box)));
 }
@@ -58,30 +54,18 @@ void Form1::fitDateBoxToTheLongestDate() {
 void Form1::connectButtons() {
     for (const FishKind kind : allFishKinds) {
         connect(controls_.cmdKopen[kind], &QPushButton::clicked, this,
-                [this, kind] { buyFish(state_, kind, dialogs_, *this, platform_); });
+                [this, kind] { perform(PlayerAction::buy(kind)); });
         connect(controls_.cmdVerkopen[kind], &QPushButton::clicked, this,
-                [this, kind] { sellFish(state_, kind, dialogs_, *this, platform_); });
+                [this, kind] { perform(PlayerAction::sell(kind)); });
     }
     connect(controls_.cmdWachten, &QPushButton::clicked, this,
-            [this] { advanceDay(state_, dialogs_, *this, platform_); });
+            [this] { perform(PlayerAction::wait()); });
 }
 
-void Form1::buildMenus() {
-    buildMenuBar(*menuBar(),
-                 MenuCommands{
-                     .newGame = [this] { newGame(state_, dialogs_, *this, platform_); },
-                     .load = [this] { loadGame(state_, saveSlot_, dialogs_, *this); },
-                     .save = [this] { saveGame(state_, saveSlot_, dialogs_); },
-                     .quit = [this] { quitIfConfirmed(dialogs_, *this); },
-                     .renameCompany = [this] { renameCompany(state_, dialogs_, *this); },
-                     .info = [this] { showInfo(dialogs_); },
-                     .credits = [this] { showCredits(dialogs_); },
-                     .newRelease = [this] { showNewRelease(dialogs_); },
-                 });
-}
+void Form1::perform(const PlayerAction &action) { performAction(state_, action, ports_); }
 
 void Form1::start() {
-    startGame(state_, dialogs_, *this, platform_);
+    beginGame(state_, ports_);
     showCentred();
     controls_.txtGeld->setFocus();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/action_routing.h"
 #include "core/game_state.h"
 #include "core/game_view.h"
 #include "core/platform.h"
-#include "core/user_dialogs.h"
 #include "core/saved_game.h"
+#include "core/user_dialogs.h"
 #include "ui/form_controls.h"
 
 #include <QMainWindow>
@@ -42,13 +43,11 @@ class Form1 final : public QMainWindow, public GameView {
   private:
     void fitDateBoxToTheLongestDate();
     void connectButtons();
-    void buildMenus();
+    void perform(const PlayerAction &action);
     void showCentred();
     void centreOnScreen();
 
-    UserDialogs &dialogs_;
-    Platform &platform_;
-    SaveSlot &saveSlot_;
+    GamePorts ports_;
     GameState state_;
     PictureArea *area_;
     Form1Controls controls_;

@@ -1,7 +1,5 @@
 #include "ui/menus.h"
 
-#include "core/menu_tree.h"
-
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -12,40 +10,11 @@ namespace kelvaro {
 namespace {
 
 QKeySequence keysOf(MenuShortcut shortcut) {
-    switch (shortcut) {
-    case MenuShortcut::CtrlL:
-        return QKeySequence(Qt::CTRL | Qt::Key_L);
-    case MenuShortcut::CtrlS:
-        return QKeySequence(Qt::CTRL | Qt::Key_S);
-    case MenuShortcut::F1:
-        return QKeySequence(Qt::Key_F1);
-    case MenuShortcut::None:
-        break;
-    }
-    return {};
-}
-
-std::function<void()> handlerOf(MenuCommand command, const MenuCommands &commands) {
-    switch (command) {
-    case MenuCommand::NewGame:
-        return commands.newGame;
-    case MenuCommand::Load:
-        return commands.load;
-    case MenuCommand::Save:
-        return commands.save;
-    case MenuCommand::Quit:
-        return commands.quit;
-    case MenuCommand::RenameCompany:
-        return commands.renameCompany;
-    case MenuCommand::Info:
-        return commands.info;
-    case MenuCommand::Credits:
-        return commands.credits;
-    case MenuCommand::NewRelease:
-        return commands.newRelease;
-    case MenuCommand::None:
-        break;
-    }
+    const ShortcutKey key = shortcutKey(shortcut);
+    if (key.ctrl && key.letter >= 'A' && key.letter <= 'Z')
+        return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (key.letter - 'A')));
+    if (key.functionKey >= 1 && key.functionKey <= 35)
+        return QKeySequence(static_cast<Qt::Key>(Qt::Key_F1 + (key.functionKey - 1)));
     return {};
 }
 
@@ -57,22 +26,23 @@ QMenu *addMenu(QWidget &parent, const MenuEntry &entry) {
     return menu;
 }
 
-void addItem(QMenu &menu, const MenuEntry &entry, const MenuCommands &commands) {
+void addItem(QMenu &menu, const MenuEntry &entry, const std::function<void(MenuCommand)> &choose) {
     QAction *item = menu.addAction(QString::fromUtf8(entry.caption));
     item->setObjectName(QLatin1String(entry.name));
     if (const QKeySequence shortcut = keysOf(entry.shortcut); !shortcut.isEmpty()) {
         item->setShortcut(shortcut);
         item->setShortcutContext(Qt::WindowShortcut);
     }
-    if (const std::function<void()> command = handlerOf(entry.command, commands))
-        QObject::connect(item, &QAction::triggered, &menu, [command] { command(); });
+    if (entry.command != MenuCommand::None)
+        QObject::connect(item, &QAction::triggered, &menu,
+                         [choose, command = entry.command] { choose(command); });
     // The hyphen rows: greyed items, not separator bars.
     item->setEnabled(entry.enabled);
 }
 
 } // namespace
 
-void buildMenuBar(QMenuBar &bar, const MenuCommands &commands) {
+void buildMenuBar(QMenuBar &bar, const std::function<void(MenuCommand)> &choose) {
     const std::span<const MenuEntry> tree = menuTree();
     QMenu *menu = nullptr;
     QMenu *subMenu = nullptr;
@@ -86,7 +56,7 @@ void buildMenuBar(QMenuBar &bar, const MenuCommands &commands) {
             subMenu = addMenu(*menu, entry);
             menu->addMenu(subMenu);
         } else {
-            addItem(entry.level == 2 ? *menu : *subMenu, entry, commands);
+            addItem(entry.level == 2 ? *menu : *subMenu, entry, choose);
         }
     }
 }

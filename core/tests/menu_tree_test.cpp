@@ -52,5 +52,30 @@ TEST(MenuTree, holdsEveryRowInDisplayOrderWithItsCaptionShortcutStateAndCommand)
     }
 }
 
+struct KeyCase {
+    ShortcutKey key;
+    MenuCommand command;
+};
+
+// clang-format off
+const KeyCase keyCases[] = {
+    {{.ctrl = true, .letter = 'L'}, MenuCommand::Load},
+    {{.ctrl = true, .letter = 'S'}, MenuCommand::Save},
+    {{.functionKey = 1}, MenuCommand::Info},
+    {{.letter = 'L'}, MenuCommand::None},       // L without Ctrl is typing
+    {{.ctrl = true, .letter = 'Q'}, MenuCommand::None},
+    {{.functionKey = 10}, MenuCommand::None},   // F10 opens the menus; no item has it
+    {{}, MenuCommand::None},
+};
+// clang-format on
+
+TEST(MenuTree, shortcutKeyChoosesItsItemsCommandAndNoOtherKeyChoosesAny) {
+    for (const KeyCase &c : keyCases) {
+        SCOPED_TRACE(std::string(c.key.ctrl ? "Ctrl+" : "") + c.key.letter + " F" +
+                     std::to_string(c.key.functionKey));
+        EXPECT_EQ(commandForShortcut(c.key), c.command);
+    }
+}
+
 } // namespace
 } // namespace kelvaro::testing

@@ -8,14 +8,20 @@ namespace {
 const CivilDateTime afternoon{2025, 3, 7, 15, 4, 5};
 const CivilDateTime midnight{2026, 12, 31, 0, 0, 0};
 
-TEST(DateTimeTextTest, shortDateHasAFourDigitYearAndTheTimeUnlessMidnight) {
+// The system's form where every language reads it as the one moment it is; ISO 8601 where
+// another would read it as another ("3/7/2025" is 3 July in Australia).
+TEST(DateTimeTextTest, shortDateHasAFourDigitYearAndTheTimeUnlessMidnightOrElseIso) {
     const struct {
         const char *locale;
         CivilDateTime moment;
         const char *text;
     } cases[] = {
-        {"en_US", afternoon, "3/7/2025 3:04:05 PM"},
+        {"en_US", afternoon, "2025-03-07T15:04:05"},
+        {"en_US", CivilDateTime{2025, 3, 13, 15, 4, 5}, "3/13/2025 3:04:05 PM"},
         {"en_US", midnight, "12/31/2026"},
+        {"en_GB", CivilDateTime{2026, 1, 9, 0, 0, 0}, "2026-01-09"},
+        {"en_GB", CivilDateTime{2026, 1, 13, 0, 0, 0}, "13/01/2026"},
+        {"fr_FR", CivilDateTime{2026, 1, 13, 9, 8, 7}, "13/01/2026 09:08:07"},
         {"de_DE", afternoon, "07.03.2025 15:04:05"},
         {"nl_NL", afternoon, "07-03-2025 15:04:05"},
         {"de_DE", CivilDateTime{2025, 3, 7, 0, 0, 1}, "07.03.2025 00:00:01"},
@@ -39,15 +45,24 @@ TEST(DateTimeTextTest, everyLocaleReadsBackWhatItWroteToTheSecond) {
 }
 
 TEST(DateTimeTextTest, aSaveWrittenUnderAnotherLanguageStillReads) {
+    const CivilDateTime ninthOfJanuary{2026, 1, 9, 0, 0, 0};
     const struct {
         const char *writer;
         const char *reader;
-    } cases[] = {{"de_DE", "en_US"}, {"en_US", "de_DE"}, {"nl_NL", "en_GB"}, {"C", "ja_JP"}};
+        CivilDateTime moment;
+    } cases[] = {
+        {"de_DE", "en_US", afternoon},      {"en_US", "de_DE", afternoon},
+        {"nl_NL", "en_GB", afternoon},      {"C", "ja_JP", afternoon},
+        {"en_GB", "en_US", ninthOfJanuary}, {"en_US", "en_GB", ninthOfJanuary},
+        {"en_AU", "en_US", afternoon},      {"fr_FR", "en_US", CivilDateTime{2026, 1, 13, 0, 0, 0}},
+    };
     for (const auto &c : cases) {
-        const std::string written = LocaleDateTimeText(QLocale(c.writer)).toText(afternoon);
-        EXPECT_EQ(LocaleDateTimeText(QLocale(c.reader)).fromText(written), afternoon)
+        const std::string written = LocaleDateTimeText(QLocale(c.writer)).toText(c.moment);
+        EXPECT_EQ(LocaleDateTimeText(QLocale(c.reader)).fromText(written), c.moment)
             << c.writer << " -> " << c.reader << ": " << written;
     }
+    // Saved before saves were kept unambiguous: read as this language reads it, as ever.
+    EXPECT_EQ(LocaleDateTimeText(QLocale("en_GB")).fromText("09/01/2026"), ninthOfJanuary);
     EXPECT_EQ(LocaleDateTimeText(QLocale("en_US")).fromText("2025-03-07T15:04:05"), afternoon);
     EXPECT_EQ(LocaleDateTimeText(QLocale("en_US")).fromText("2026-12-31"), midnight);
 }
@@ -57,6 +72,9 @@ TEST(DateTimeTextTest, textThatIsNoDateIsRefused) {
     for (const char *garbled : {"", "   ", "yesterday", "13/45/2025", "2/30/2025 1:00:00 PM",
                                 "3/7/2025 25:00:00", "3/7/2025 3:04:05 PM trailing", "3/7"})
         EXPECT_FALSE(text.fromText(garbled).has_value()) << garbled;
+    // Neither this language's form nor ISO 8601, and 9 January to some, 1 September to others.
+    EXPECT_FALSE(LocaleDateTimeText(QLocale("de_DE")).fromText("09/01/2026").has_value());
+    EXPECT_FALSE(text.fromText("2026/01/09 trailing").has_value());
 }
 
 TEST(DateTimeTextTest, monthNamesComeFromTheLocale) {

@@ -1,6 +1,6 @@
+#include "core/saved_game.h"
 #include "store/locale_date_texts.h"
 #include "store/qt_settings_store.h"
-#include "core/saved_game.h"
 #include "support/recording_ports.h"
 
 #include <QDir>
@@ -18,6 +18,8 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <regex>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -87,7 +89,7 @@ class SavedGameTest : public ::testing::Test {
         state.stock.values = {0, 1, 22, 333, 0, -5};
         state.price.values = {0, 51, 62, 73, 84, 95};
         state.workforce = 36;
-        state.gameDate = CivilDateTime{2026, 12, 7, 15, 4, 5};
+        state.gameDate = CivilDateTime{2026, 12, 17, 15, 4, 5};
     }
 
     static void useConfigFolder(const QString &folder) {
@@ -160,7 +162,7 @@ TEST_F(SavedGameTest, saveWritesTheSevenKeysAsDecimalTextAndTheDateText) {
     QFile file(saveFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()).toStdString(), "[kelvaro]\n"
-                                                               "datum=12/7/2026 3:04:05 PM\n"
+                                                               "datum=12/17/2026 3:04:05 PM\n"
                                                                "geld=1234\n"
                                                                "vissen1=1\n"
                                                                "vissen2=22\n"
@@ -180,7 +182,7 @@ TEST_F(SavedGameTest, saveReplacesThePreviousSave) {
     QSettings file(saveFile(), QSettings::IniFormat);
     EXPECT_EQ(file.value("kelvaro/geld").toString(), "77");
     EXPECT_EQ(file.value("kelvaro/vissen5").toString(), "1");
-    EXPECT_EQ(file.value("kelvaro/datum").toString(), "1/2/2027");
+    EXPECT_EQ(file.value("kelvaro/datum").toString(), "2027-01-02");
 }
 
 TEST_F(SavedGameTest, loadRightAfterASaveOfTheSameSizeSeesTheNewGame) {
@@ -206,7 +208,7 @@ TEST_F(SavedGameTest, loadShowsTheValuesInOrderThenAsksForANameAndKeepsPricesAnd
 
     EXPECT_EQ(transcript.lines,
               (Lines{"money = 1234", "stock 1 = 1", "stock 2 = 22", "stock 3 = 333", "stock 4 = 0",
-                     "stock 5 = -5", "date = 12/7/2026 3:04:05 PM",
+                     "stock 5 = -5", "date = 12/17/2026 3:04:05 PM",
                      "prompt(-): Please give a new name: -> Eel Empire", "name = Eel Empire",
                      "title = Kelvaro - Eel Empire"}));
     EXPECT_EQ(state.price.values, (std::array<std::int32_t, 6>{0, 99, 98, 97, 96, 95}));
@@ -219,23 +221,41 @@ TEST_F(SavedGameTest, gameSavedUnderGermanLoadsUnderEnglishToTheSecond) {
     SaveSlot germanSlot{settings, german};
     saveGame(state, germanSlot, dialogs);
     EXPECT_EQ(QSettings(saveFile(), QSettings::IniFormat).value("kelvaro/datum").toString(),
-              "07.12.2026 15:04:05");
+              "17.12.2026 15:04:05");
     const CivilDateTime saved = state.gameDate;
     state.gameDate = CivilDateTime{};
 
     load("Fish Co");
 
     EXPECT_EQ(state.gameDate, saved);
-    EXPECT_EQ(transcript.lines[6], "date = 12/7/2026 3:04:05 PM");
+    EXPECT_EQ(transcript.lines[6], "date = 12/17/2026 3:04:05 PM");
 }
 
-TEST_F(SavedGameTest, loadAcceptsSignsAndBlanksAroundSavedNumbers) {
-    save();
-    writeKey("geld", " +12\t");
-    writeKey("vissen1", "-0");
-    load("");
-    EXPECT_EQ(state.money, 12);
-    EXPECT_EQ(state.stock[FishKind::Angler], 0);
+// Saved numbers are read as typed amounts are, and rounded to the nearest, ties to the even.
+TEST_F(SavedGameTest, loadReadsSavedNumbersAsTypedAmountsRoundedToEven) {
+    const struct {
+        const char *text;
+        std::int32_t value;
+    } numbers[] = {
+        {" +12\t", 12},
+        {"-0", 0},
+        {"12.5", 12},
+        {"13.5", 14},
+        {"-2.5", -2},
+        {".5", 0},
+        {"7.", 7},
+        {"0.51", 1},
+        {"2147483647.49", 2147483647},
+        {"-2147483648.5", int32Min},
+    };
+    for (const auto &number : numbers) {
+        save();
+        writeKey("geld", number.text);
+        writeKey("vissen4", number.text);
+        load("");
+        EXPECT_EQ(state.money, number.value) << number.text;
+        EXPECT_EQ(state.stock[FishKind::Trout], number.value) << number.text;
+    }
 }
 
 TEST_F(SavedGameTest, loadWithNothingSavedSaysSoAndChangesNothing) {
@@ -249,22 +269,29 @@ TEST_F(SavedGameTest, damagedSaveIsRefusedWholeAndChangesNothing) {
     const struct {
         const char *key;
         const char *value; // nullptr removes the key
+        const char *why;
     } damages[] = {
-        {"geld", nullptr},
-        {"vissen3", nullptr},
-        {"datum", nullptr},
-        {"geld", ""},
-        {"geld", "abc"},
-        {"geld", "99999999999"},
-        {"vissen5", "1.5"},
-        {"vissen2", "2147483648"},
-        {"vissen1", "-2147483649"},
-        {"vissen4", "1e3"},
-        {"geld", "12 34"},
-        {"geld", "+-3"},
-        {"datum", "garbled"},
-        {"datum", ""},
-        {"datum", "2/30/2025"},
+        {"geld", nullptr, "\"geld\" is missing."},
+        {"vissen3", nullptr, "\"vissen3\" is missing."},
+        {"datum", nullptr, "\"datum\" is missing."},
+        {"geld", "", "\"geld\" is \"\", which is not a number."},
+        {"geld", "abc", "\"geld\" is \"abc\", which is not a number."},
+        {"geld", "99999999999", "\"geld\" is 99999999999, beyond what the game can hold."},
+        {"vissen2", "2147483648", "\"vissen2\" is 2147483648, beyond what the game can hold."},
+        {"vissen2", "2147483647.5", "\"vissen2\" is 2147483647.5, beyond what the game can hold."},
+        {"vissen1", "-2147483649", "\"vissen1\" is -2147483649, beyond what the game can hold."},
+        {"vissen1", "-2147483648.51",
+         "\"vissen1\" is -2147483648.51, beyond what the game can hold."},
+        {"vissen4", "1e3", "\"vissen4\" is \"1e3\", which is not a number."},
+        {"vissen5", "1,5", "\"vissen5\" is \"1,5\", which is not a number."},
+        {"vissen5", "0x10", "\"vissen5\" is \"0x10\", which is not a number."},
+        {"geld", "12 34", "\"geld\" is \"12 34\", which is not a number."},
+        {"geld", "+-3", "\"geld\" is \"+-3\", which is not a number."},
+        {"datum", "garbled",
+         "\"datum\" is \"garbled\", which cannot be read as one date and time."},
+        {"datum", "", "\"datum\" is \"\", which cannot be read as one date and time."},
+        {"datum", "2/30/2025",
+         "\"datum\" is \"2/30/2025\", which cannot be read as one date and time."},
     };
     for (const auto &damage : damages) {
         save();
@@ -279,7 +306,8 @@ TEST_F(SavedGameTest, damagedSaveIsRefusedWholeAndChangesNothing) {
         loadGame(state, slot, dialogs, view);
 
         EXPECT_EQ(transcript.lines,
-                  (Lines{"plain: The saved game is damaged and cannot be loaded."}))
+                  (Lines{"plain: The saved game is damaged and cannot be loaded.\n" +
+                         std::string(damage.why)}))
             << damage.key << "=" << (damage.value ? damage.value : "(none)");
         EXPECT_EQ(state, before) << damage.key;
     }
@@ -355,7 +383,7 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
              return "The saved game " + file +
                     " is in use by another running program (kelvaro_store_tests, process " +
                     std::to_string(holder) + "), which did not release its lock " +
-                    lock.toStdString() + " within a second.";
+                    lock.toStdString() + " in the ";
          }},
         {"a folder",
          [&] {
@@ -386,7 +414,16 @@ TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOld
             waitpid(holder, nullptr, 0);
         }
 
-        if (c.refusal) {
+        if (c.refusal && holder > 0) {
+            // The time waited as it was: three seconds, give or take a sleep's overshoot.
+            const std::string said = transcript.lines.empty() ? "" : transcript.lines[0];
+            const std::string start = saveFailure(c.refusal(holder))[0];
+            EXPECT_EQ(said.substr(0, start.size()), start) << c.lockCase;
+            EXPECT_TRUE(std::regex_match(said.substr(std::min(start.size(), said.size())),
+                                         std::regex(R"(3\.[0-4] s the game waited\.)")))
+                << said;
+            EXPECT_EQ(contentsOf(saveFile()), before) << c.lockCase;
+        } else if (c.refusal) {
             EXPECT_EQ(transcript.lines, saveFailure(c.refusal(holder))) << c.lockCase;
             EXPECT_EQ(contentsOf(saveFile()), before) << c.lockCase;
         } else {
@@ -412,7 +449,7 @@ TEST_F(SavedGameTest, saveKeepsEveryHandEditedLineOrChangesNothingAndSaysWhy) {
 
         EXPECT_EQ(transcript.lines, Lines{}) << line.left(20).toStdString();
         EXPECT_EQ(contentsOf(saveFile()), "[kelvaro]\ngeld=1234\n" + line +
-                                              "\ndatum=12/7/2026 3:04:05 PM\nvissen1=1\n"
+                                              "\ndatum=12/17/2026 3:04:05 PM\nvissen1=1\n"
                                               "vissen2=22\nvissen3=333\nvissen4=0\nvissen5=-5\n"
                                               "\n[other]\nkept=yes\n");
     }
@@ -507,6 +544,50 @@ TEST_F(SavedGameTest, loadWhileAnotherCopySavesGivesOneOfTheirGamesWhole) {
     EXPECT_EQ(refused, 0);
 }
 
+// Two copies of the game saving in a tight loop, each loading after every Save: no Save may be
+// refused for the other's lock, and no Load may mix their games.
+TEST_F(SavedGameTest, twoCopiesSavingAtOnceNeitherRefuseNorMix) {
+    const int savesEach = std::max(100, qEnvironmentVariableIntValue("KELVARO_COPY_SAVES") / 2);
+    setGameNumber(1);
+    save();
+    pid_t copies[2];
+    int results[2][2]; // per copy: a pipe that brings back its refused and mixed counts
+    for (int copy = 0; copy < 2; ++copy) {
+        ASSERT_EQ(pipe(results[copy]), 0);
+        copies[copy] = fork();
+        if (copies[copy] == 0) {
+            int counts[2] = {0, 0};
+            for (int i = 0; i < savesEach; ++i) {
+                transcript.clear();
+                setGameNumber(2 + 2 * i + copy); // each copy its own games
+                save();
+                counts[0] += transcript.lines.empty() ? 0 : 1;
+                load("Fish Co");
+                const GameState loaded = state;
+                setGameNumber(loaded.money);
+                counts[1] += loaded == state ? 0 : 1;
+            }
+            [[maybe_unused]] const auto written = write(results[copy][1], counts, sizeof counts);
+            _exit(0);
+        }
+        close(results[copy][1]);
+    }
+    int refused = 0;
+    int mixed = 0;
+    for (int copy = 0; copy < 2; ++copy) {
+        int counts[2] = {-1, -1};
+        EXPECT_EQ(read(results[copy][0], counts, sizeof counts), ssize_t(sizeof counts));
+        close(results[copy][0]);
+        waitpid(copies[copy], nullptr, 0);
+        refused += counts[0];
+        mixed += counts[1];
+    }
+    std::printf("two copies saving at once: %d Saves, %d refused, %d mixed\n", 2 * savesEach,
+                refused, mixed);
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(mixed, 0);
+}
+
 // What a Load and then a Save do with each kind of thing at the saved game's path. Nothing
 // may wait: whatever is not a plain file is refused unopened or without blocking.
 TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnce) {
@@ -516,7 +597,7 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         return mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
     };
     const auto refused = [](const std::string &loadReason, const std::string &saveReason) {
-        return Lines{"plain: The saved game is damaged and cannot be loaded.\n" + loadReason,
+        return Lines{"plain: The saved game cannot be loaded.\n" + loadReason,
                      saveFailure(saveReason)[0]};
     };
     const Lines loaded{"money = 1234",
@@ -525,7 +606,7 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
                        "stock 3 = 333",
                        "stock 4 = 0",
                        "stock 5 = -5",
-                       "date = 12/7/2026 3:04:05 PM",
+                       "date = 12/17/2026 3:04:05 PM",
                        "prompt(-): Please give a new name: -> Fish Co",
                        "name = Fish Co",
                        "title = Kelvaro - Fish Co"};
@@ -546,7 +627,8 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
              writeFile("[kelvaro]\ngeld=abc\n");
              return true;
          },
-         {"plain: The saved game is damaged and cannot be loaded."}},
+         {"plain: The saved game is damaged and cannot be loaded.\n\"geld\" is \"abc\", which "
+          "is not a number."}},
         {"a link to a plain file",
          [&] {
              save();
@@ -594,6 +676,40 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
          refused(folder.toStdString() + " is a pipe, not a folder.",
                  folder.toStdString() +
                      " is not a folder, so the saved game cannot be kept in it.")},
+        {"a plain file for its folder",
+         [&] {
+             QDir(folder).removeRecursively();
+             QFile plain(folder);
+             return plain.open(QIODevice::WriteOnly);
+         },
+         refused(folder.toStdString() + " is a plain file, not a folder.",
+                 folder.toStdString() +
+                     " is not a folder, so the saved game cannot be kept in it.")},
+    };
+    // Where a Load could make a file of its own: nothing may appear there while it runs.
+    QTemporaryDir privateTemporary;
+    const QByteArray temporaryBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", privateTemporary.path().toUtf8());
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    for (const QString &place :
+         {privateTemporary.path(), configHome.path(), QStringLiteral("/dev/shm"),
+          QStringLiteral("/tmp"), QStringLiteral("/")})
+        inotify_add_watch(watch, QFile::encodeName(place).constData(), IN_CREATE | IN_MOVED_TO);
+    const auto madeDuringLoad = [&] { // other programs may use /tmp meanwhile: ours only
+        std::string made;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                const std::string name = event->len > 0 ? event->name : "";
+                if (name.rfind("kelvaro", 0) == 0 || name.rfind("quira", 0) == 0 ||
+                    name.rfind("qt_temp", 0) == 0)
+                    made += name + " ";
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return made;
     };
     for (const auto &c : cases) {
         QDir(folder).removeRecursively();
@@ -604,10 +720,12 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         const GameState game = state;
         transcript.clear();
 
+        madeDuringLoad();
         QElapsedTimer took;
         took.start();
         load("Fish Co");
         const qint64 loading = took.restart();
+        EXPECT_EQ(madeDuringLoad(), "") << c.what;
         save();
         std::printf("load %lld ms, save %lld ms: %s\n", loading, took.elapsed(), c.what);
 
@@ -624,6 +742,11 @@ TEST_F(SavedGameTest, eachKindOfFileAtTheSavedGameIsLoadedAndSavedOrRefusedAtOnc
         QFile::remove(saveFile());
     }
     QFile::remove(folder);
+    close(watch);
+    if (temporaryBefore.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporaryBefore);
 }
 
 TEST_F(SavedGameTest, everyAcceptedSaveLoadsWhateverOtherSectionsTheFileHolds) {
@@ -653,16 +776,21 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
     const uid_t nobody = 65534;
     const QString folder = configHome.filePath("quira");
     ASSERT_EQ(chmod(QFile::encodeName(configHome.path()).constData(), 0755), 0);
+    const std::string readOnly = " is read-only, so the game left it as it was.";
+    const std::string notTheirs = " cannot be replaced by a file with the same owner and group: "
+                                  "Operation not permitted.";
     const struct {
         const char *what;
-        uid_t owner;
+        uid_t saver;
+        uid_t owner; // and group
         mode_t mode;
-        bool refused;
+        const std::string &refusal; // empty when the Save goes through
     } cases[] = {
-        {"the player's own file made read-only", nobody, 0444, true},
-        {"another user's file", 0, 0644, true},
-        {"another user's file that anyone may write", 0, 0666, false},
-        {"the player's own file", nobody, 0644, false},
+        {"the player's own file made read-only", nobody, nobody, 0444, readOnly},
+        {"another user's file", nobody, 0, 0644, readOnly},
+        {"another user's file that anyone may write", nobody, 0, 0666, notTheirs},
+        {"the player's own file", nobody, nobody, 0644, {}},
+        {"the player's file saved over by root", 0, nobody, 0640, {}},
     };
     for (const auto &c : cases) {
         writeFile("[kelvaro]\ngeld=1\n");
@@ -677,7 +805,7 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
         const pid_t player = fork();
         if (player == 0) {
             close(answer[0]);
-            if (setgid(nobody) != 0 || setuid(nobody) != 0)
+            if (c.saver != 0 && (setgid(c.saver) != 0 || setuid(c.saver) != 0))
                 _exit(3);
             save();
             std::string said;
@@ -698,17 +826,17 @@ TEST_F(SavedGameTest, aSavedGameThePlayerMayNotWriteIsLeftAsItWas) {
 
         struct stat after {};
         ASSERT_EQ(stat(name.constData(), &after), 0);
-        if (c.refused) {
-            EXPECT_EQ(said, saveFailure(saveFile().toStdString() +
-                                        " is read-only, so the game left it as it was.")[0])
-                << c.what;
+        if (!c.refusal.empty()) {
+            EXPECT_EQ(said, saveFailure(saveFile().toStdString() + c.refusal)[0]) << c.what;
             EXPECT_EQ(contentsOf(saveFile()), before) << c.what;
-            EXPECT_EQ(after.st_uid, c.owner) << c.what;
-            EXPECT_EQ(after.st_mode & 07777, c.mode) << c.what;
         } else {
             EXPECT_EQ(said, "") << c.what;
             EXPECT_NE(contentsOf(saveFile()), before) << c.what;
         }
+        // Saved or not, the file stays whose it was, as it was.
+        EXPECT_EQ(after.st_uid, c.owner) << c.what;
+        EXPECT_EQ(after.st_gid, c.owner) << c.what;
+        EXPECT_EQ(after.st_mode & 07777, c.mode) << c.what;
         QFile::remove(saveFile());
     }
 }

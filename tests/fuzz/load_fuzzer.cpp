@@ -1,12 +1,14 @@
 // Arbitrary texts under the seven keys of the saved game through loadGame. A Load must
 // apply all seven values, exactly as a reading of its own gives them, or none at all.
 
+#include "core/saved_game.h"
 #include "fuzz_input.h"
 #include "store/locale_date_texts.h"
-#include "core/saved_game.h"
-#include "store_support/memory_settings_store.h"
+#include "support/memory_settings_store.h"
 #include "support/quiet_ports.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -17,16 +19,16 @@ using namespace kelvaro;
 const std::array<std::string, 7> keys{"geld",    "vissen1", "vissen2", "vissen3",
                                       "vissen4", "vissen5", "datum"};
 
-// A saved whole number by a reading of its own: sign, digits, blanks around, in 32 bits.
+// A saved number by a reading of its own: a sign, digits with at most one point, blanks around;
+// rounded to the nearest, ties to the even, and refused beyond 32 bits.
 std::optional<std::int32_t> savedInteger(const std::string &text) {
-    static const std::regex integer(R"(^[ \t]*([+-]?)0*([0-9]{1,11})[ \t]*$)");
+    static const std::regex number(R"(^[ \t]*([+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+))[ \t]*$)");
     std::smatch match;
-    if (text.find('\0') != std::string::npos || !std::regex_match(text, match, integer))
+    if (text.find('\0') != std::string::npos || !std::regex_match(text, match, number))
         return std::nullopt;
-    const long long magnitude = std::stoll(match[2].str());
-    const long long value = match[1].str() == "-" ? -magnitude : magnitude;
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
+    const double value = std::nearbyint(std::strtod(match[1].str().c_str(), nullptr));
+    if (!(value >= std::numeric_limits<std::int32_t>::min() &&
+          value <= std::numeric_limits<std::int32_t>::max()))
         return std::nullopt;
     return static_cast<std::int32_t>(value);
 }

@@ -1,8 +1,10 @@
 // Random values saved into random settings files through the game's own Save, then read back
 // through the Load's own reading. QSettings is the oracle: a Save that is accepted must give
 // every value back exactly and leave every other key as it was; a refused one must leave the
-// file byte for byte.
+// file byte for byte. The game's own reader must read every file, before and after, as
+// QSettings reads it.
 
+#include "core/ini_text.h"
 #include "fuzz_input.h"
 #include "store/qt_settings_store.h"
 
@@ -15,19 +17,47 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
 using namespace kelvaro;
 
 // Pieces that real settings files are made of, and some that only broken ones are.
-const std::array<QByteArray, 24> pieces{
-    "[kelvaro]\n",      "[kelvaro/a]\n",    "[other]\n",          "[General]\n",
-    "geld=1\n",         "vissen1=2\r\n",    "datum=1/2/2026\n",   "# comment\n",
-    "; note\n",         "\xEF\xBB\xBF",     "kelvaro\\geld=7\n",  "x=\"a,b\"\n",
-    "y=1,2\n",          "geld=1\ngeld=2\n", "[kelvaro%2Fb]\n",    "\r\n",
-    "no equals sign\n", "[Kelvaro]\n",      "@Variant(\\0)=1\n",  "key with blanks = v \n",
-    "[kelvaro]\r\n",    "vissen5=\\\n",     "\xff\xfe\x01junk\n", "[kelvaro/geld]\nz=3\n"};
+const std::array<QByteArray, 34> pieces{"[kelvaro]\n",
+                                        "[kelvaro/a]\n",
+                                        "[other]\n",
+                                        "[General]\n",
+                                        "geld=1\n",
+                                        "vissen1=2\r\n",
+                                        "datum=1/2/2026\n",
+                                        "# comment\n",
+                                        "; note\n",
+                                        "\xEF\xBB\xBF",
+                                        "kelvaro\\geld=7\n",
+                                        "x=\"a,b\"\n",
+                                        "y=1,2\n",
+                                        "geld=1\ngeld=2\n",
+                                        "[kelvaro%2Fb]\n",
+                                        "\r\n",
+                                        "no equals sign\n",
+                                        "[Kelvaro]\n",
+                                        "@Variant(\\0)=1\n",
+                                        "key with blanks = v \n",
+                                        "[kelvaro]\r\n",
+                                        "vissen5=\\\n",
+                                        "\xff\xfe\x01junk\n",
+                                        "[kelvaro/geld]\nz=3\n",
+                                        "geld=\\x31\\x32\n",
+                                        "%67eld=3\n",
+                                        "geld=@@1\n",
+                                        "geld=@ByteArray(4)\n",
+                                        "geld=\"1\" ;c\n",
+                                        "datum=a\\\n b\n",
+                                        "geld=@Rect(1 2 3 4)\n",
+                                        "vissen2= 1 , 2 \n",
+                                        "[%General]\n",
+                                        "geld=\\101\\u\n"};
 const std::array<std::string, 7> keys{"geld",    "vissen1", "vissen2", "vissen3",
                                       "vissen4", "vissen5", "datum"};
 
@@ -50,6 +80,35 @@ std::map<QString, QVariant> oracleOf(const QByteArray &text, const QString &fold
     }
     QFile::remove(path);
     return values;
+}
+
+// The section as a Load must read it, by QSettings: each value's text, a list's parts joined.
+std::map<std::string, std::string> sectionOracle(const std::map<QString, QVariant> &values) {
+    std::map<std::string, std::string> section;
+    for (const auto &[key, value] : values) {
+        if (!key.startsWith(QStringLiteral("kelvaro/")) || key.count(QLatin1Char('/')) != 1 ||
+            key.size() == 8)
+            continue;
+        section[key.mid(8).toStdString()] =
+            value.userType() == QMetaType::QStringList
+                ? value.toStringList().join(QStringLiteral(", ")).toStdString()
+                : value.toString().toStdString();
+    }
+    return section;
+}
+
+// The game's own reader must read the section as QSettings does. It may refuse only a stored Qt
+// object, which only Qt decodes.
+void checkReading(const QByteArray &text, const std::map<QString, QVariant> &oracle) {
+    const IniSectionReading reading =
+        readIniSection(std::string_view(text.constData(), std::size_t(text.size())), "kelvaro");
+    if (reading.failure) {
+        if (!text.contains("Variant(") && !text.contains("DateTime("))
+            fuzzing::brokenInvariant("the game refuses settings that QSettings reads");
+        return;
+    }
+    if (reading.values != sectionOracle(oracle))
+        fuzzing::brokenInvariant("the game reads the settings otherwise than QSettings");
 }
 
 QByteArray contentsOf(const QString &path) {
@@ -98,6 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fuzzing::brokenInvariant("the start file cannot be written");
     }
     const std::map<QString, QVariant> before = oracleOf(start, workFolder->path());
+    checkReading(start, before);
 
     QtSettingsStore store;
     for (const auto &[key, value] : values)
@@ -123,8 +183,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::map<QString, QVariant> expected = before;
         for (const auto &[key, value] : values)
             expected[QString::fromStdString("kelvaro/" + key)] = QString::fromStdString(value);
-        if (oracleOf(after, workFolder->path()) != expected)
+        const std::map<QString, QVariant> reread = oracleOf(after, workFolder->path());
+        if (reread != expected)
             fuzzing::brokenInvariant("an accepted Save reads otherwise to QSettings");
+        checkReading(after, reread);
     }
     QDir(folder).removeRecursively();
     return 0;

@@ -1,9 +1,9 @@
 // The whole game in the terminal on a scripted terminal: the start, trades, days, menus,
 // the saved game and every way out.
 
-#include "store_support/memory_settings_store.h"
+#include "support/memory_settings_store.h"
 #include "support/fixed_clock.h"
-#include "store_support/iso_date_time_text.h"
+#include "support/iso_date_time_text.h"
 #include "support/recording_ports.h"
 #include "support/scripted_terminal.h"
 #include "tui/text_game.h"

@@ -2,8 +2,8 @@
 
 #include "support/game_fixture.h"
 #include "ui/main_window.h"
-#include "store_support/iso_date_time_text.h"
-#include "store_support/memory_settings_store.h"
+#include "support/iso_date_time_text.h"
+#include "support/memory_settings_store.h"
 
 #include <QLineEdit>
 #include <QPushButton>
