@@ -517,60 +517,152 @@ var kelvaroPage = (function () {
     return part.value;
   }
 
-  // The language's short date with the year in full, then, unless it is midnight, its time
-  // of day with seconds: the form the desktop writes for the same language.
-  function formatDateTime(year, month, day, hour, minute, second) {
-    const date = utcDate(year, month, day, hour, minute, second);
-    const datePart = new Intl.DateTimeFormat(undefined, Object.assign({ dateStyle: 'short' }, dateOptions))
-      .formatToParts(date)
-      .map((p) => (p.type === 'year' ? String(year).padStart(4, '0') : p.value))
-      .join('');
+  // Languages whose reading of a saved date is asked before the browser's own form is written,
+  // one for each way of writing a short date and a time that the browser knows; American dates
+  // also with a 24-hour clock and British ones with a 12-hour clock, as people write them.
+  const otherLanguages = ['en-US', 'en-US-u-hc-h23', 'en-GB', 'en-GB-u-hc-h12', 'en-CA', 'en-AU', 'en-IN', 'en-ZA', 'de', 'de-CH',
+    'fr', 'fr-CA', 'fr-CH', 'es', 'es-MX', 'es-US', 'it', 'nl', 'nl-BE', 'pt', 'pt-BR', 'sv',
+    'da', 'nb', 'fi', 'is', 'pl', 'cs', 'sk', 'sl', 'hr', 'sr-Latn', 'bs', 'hu', 'ro', 'bg', 'ru',
+    'uk', 'be', 'el', 'tr', 'az', 'kk', 'uz', 'ka', 'hy', 'he', 'ar', 'fa', 'ur', 'hi', 'bn',
+    'mr', 'gu', 'pa', 'ta', 'te', 'kn', 'ml', 'si', 'ne', 'th', 'lo', 'km', 'my', 'vi', 'id',
+    'ms', 'fil', 'ja', 'ko', 'zh-CN', 'zh-TW', 'zh-HK', 'mn', 'lt', 'lv', 'et', 'ga', 'cy',
+    'eu', 'ca', 'gl', 'sq', 'mk', 'af', 'sw', 'zu', 'am', 'yo', 'ha'];
+
+  // A language's short date with the year in full and its time of day with seconds, as parts.
+  function partsOf(language, date) {
+    const dateParts = new Intl.DateTimeFormat(language,
+      Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(date);
+    const timeParts = new Intl.DateTimeFormat(language,
+      Object.assign({ timeStyle: 'medium' }, dateOptions)).formatToParts(date);
+    return { dateParts, timeParts };
+  }
+
+  // The language's short date with the year in full, then, unless it is midnight, its time of
+  // day with seconds: the form the desktop writes for the same language.
+  function languageForm(language, year, month, day, hour, minute, second) {
+    const parts = partsOf(language, utcDate(year, month, day, hour, minute, second));
+    const datePart = parts.dateParts
+      .map((p) => (p.type === 'year' ? String(year).padStart(4, '0') : p.value)).join('');
     if (hour === 0 && minute === 0 && second === 0) return plainBlanks(datePart);
-    const timePart = new Intl.DateTimeFormat(undefined, Object.assign({ timeStyle: 'medium' }, dateOptions))
-      .format(date);
-    return plainBlanks(datePart + ' ' + timePart);
+    return plainBlanks(datePart + ' ' + parts.timeParts.map((p) => p.value).join(''));
   }
 
-  function dateTimeText(fields) {
-    const f = (i) => HEAP32[(fields >> 2) + i];
-    return formatDateTime(f(0), f(1), f(2), f(3), f(4), f(5));
+  const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\/]/g, '\\$&');
+  const periodKey = (text) => plainBlanks(text).toLowerCase().replace(/[.\s]/g, '');
+
+  // How a language's form reads: a pattern with its numbers and its half of the day captured,
+  // blanks taken loosely, and the fields the captures fill, in order. Kept per language.
+  const readers = new Map();
+  function readerOf(language) {
+    if (readers.has(language)) return readers.get(language);
+    const morning = partsOf(language, utcDate(2001, 2, 3, 4, 5, 6));
+    const afternoon = partsOf(language, utcDate(2001, 2, 3, 16, 5, 6));
+    const period = (parts) => (parts.timeParts.find((p) => p.type === 'dayPeriod') || {}).value;
+    const source = (parts, fields) => parts.map((p) => {
+      if (p.type === 'literal') return escaped(plainBlanks(p.value)).replace(/ +/g, '\\s*');
+      fields.push(p.type);
+      return p.type === 'dayPeriod' ? '([^\\s0-9]+(?:\\s[^\\s0-9]+)?)' : '([0-9]{1,5})';
+    }).join('');
+    const dateFields = [];
+    const timeFields = [];
+    const dateSource = source(morning.dateParts, dateFields);
+    const timeSource = source(morning.timeParts, timeFields);
+    const reader = {
+      dateOnly: new RegExp('^\\s*' + dateSource + '\\s*$'),
+      dateAndTime: new RegExp('^\\s*' + dateSource + '\\s+' + timeSource + '\\s*$'),
+      dateFields,
+      timeFields,
+      am: period(morning) ? periodKey(period(morning)) : null,
+      pm: period(afternoon) ? periodKey(period(afternoon)) : null,
+    };
+    readers.set(language, reader);
+    return reader;
   }
 
-  // The words and numbers of a date text, without the blanks and punctuation between them,
-  // which differ between releases of the language tables.
-  const tokens = (text) => (plainBlanks(text).toLowerCase().match(/[0-9]+|[^\s0-9.,:/\-]+/g) || []);
+  function isRealMoment(v) {
+    const date = utcDate(v[0], v[1], v[2], v[3], v[4], v[5]);
+    return v[1] >= 1 && v[1] <= 12 && v[2] >= 1 && v[3] <= 23 && v[4] <= 59 && v[5] <= 59 &&
+      date.getUTCFullYear() === v[0] && date.getUTCMonth() === v[1] - 1 && date.getUTCDate() === v[2];
+  }
 
-  // The fields of a text in the language's form, or null. The numbers are taken in the order of
-  // the language's own form; the result must give the same text back.
-  function readLocalForm(text) {
-    const sample = utcDate(2001, 2, 3, 16, 5, 6);
-    const order = [
-      ...new Intl.DateTimeFormat(undefined, Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(sample),
-      ...new Intl.DateTimeFormat(undefined, Object.assign({ timeStyle: 'medium' }, dateOptions)).formatToParts(sample),
-    ].map((p) => p.type).filter((type) => ['year', 'month', 'day', 'hour', 'minute', 'second'].includes(type));
-    const numbers = plainBlanks(text).match(/[0-9]+/g) || [];
-    if (numbers.length !== 3 && numbers.length !== 6) return null;
-    const fields = { year: 0, month: 0, day: 0, hour: 0, minute: 0, second: 0 };
-    numbers.forEach((number, i) => (fields[order[i]] = Number(number)));
-    const candidates = [fields.hour];
-    if (numbers.length === 6 && fields.hour <= 12) candidates.push((fields.hour % 12) + 12, fields.hour % 12);
-    const wanted = tokens(text).join(' ');
-    for (const hour of candidates) {
-      const written = formatDateTime(fields.year, fields.month, fields.day, hour, fields.minute, fields.second);
-      if (tokens(written).join(' ') === wanted) return [fields.year, fields.month, fields.day, hour, fields.minute, fields.second];
+  // The moment a text means in a language's form, or null when that language cannot read it.
+  function readIn(language, text) {
+    const reader = readerOf(language);
+    const plain = plainBlanks(text);
+    let match = reader.dateOnly.exec(plain);
+    let fields = reader.dateFields;
+    if (!match) {
+      match = reader.dateAndTime.exec(plain);
+      fields = reader.dateFields.concat(reader.timeFields);
     }
-    return null;
+    if (!match) return null;
+    const value = { year: 0, month: 0, day: 0, hour: 0, minute: 0, second: 0 };
+    let period = null;
+    fields.forEach((field, i) => {
+      if (field === 'dayPeriod') period = periodKey(match[i + 1]);
+      else if (field in value) value[field] = Number(match[i + 1]);
+      else value.unknown = true;
+    });
+    if (value.unknown) return null;
+    if (period !== null) {
+      if (period !== reader.am && period !== reader.pm) return null;
+      if (value.hour < 1 || value.hour > 12) return null;
+      value.hour = (value.hour % 12) + (period === reader.pm ? 12 : 0);
+    }
+    const moment = [value.year, value.month, value.day, value.hour, value.minute, value.second];
+    return isRealMoment(moment) ? moment : null;
   }
 
+  const sameMoment = (a, b) => a !== null && b !== null && a.every((value, i) => value === b[i]);
+
+  // The one moment every other language that reads the text reads; null when none reads it or
+  // two read two different moments.
+  function readByOthers(text) {
+    let agreed = null;
+    for (const language of otherLanguages) {
+      const moment = readIn(language, text);
+      if (moment === null) continue;
+      if (agreed !== null && !sameMoment(agreed, moment)) return null;
+      agreed = moment;
+    }
+    return agreed;
+  }
+
+  // ISO 8601 as the game writes it, local time with no zone: "2026-01-09", "2026-01-09T15:04:05".
   function readIso(text) {
-    const match = /^([0-9]{4})-([0-9]{2})-([0-9]{2})(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2}))?)?$/.exec(text.trim());
-    return match ? match.slice(1).map((value) => Number(value || 0)) : null;
+    const match = /^([0-9]{4})-([0-9]{2})-([0-9]{2})(?:T([0-9]{2}):([0-9]{2})(?::([0-9]{2})(?:\.[0-9]+)?)?)?$/
+      .exec(text.trim());
+    if (!match) return null;
+    const moment = match.slice(1).map((value) => Number(value || 0));
+    return isRealMoment(moment) ? moment : null;
   }
 
+  function isoText(v) {
+    const two = (n) => String(n).padStart(2, '0');
+    const date = String(v[0]).padStart(4, '0') + '-' + two(v[1]) + '-' + two(v[2]);
+    return v[3] === 0 && v[4] === 0 && v[5] === 0 ? date
+      : date + 'T' + two(v[3]) + ':' + two(v[4]) + ':' + two(v[5]);
+  }
+
+  // The browser's language's form, as the desktop writes it; but a text that this language
+  // cannot read back, or that another reads as another moment ("09/01/2026" is 9 January in
+  // Britain and 1 September in America), is written in ISO 8601, which every language reads.
+  function dateTimeText(fields) {
+    const moment = [0, 1, 2, 3, 4, 5].map((i) => HEAP32[(fields >> 2) + i]);
+    const own = Intl.DateTimeFormat().resolvedOptions().locale;
+    const text = languageForm(own, moment[0], moment[1], moment[2], moment[3], moment[4], moment[5]);
+    if (!sameMoment(readIn(own, text), moment) || !sameMoment(readByOthers(text), moment))
+      return isoText(moment);
+    return text;
+  }
+
+  // ISO 8601 first, then the browser's language's form, then what every other language agrees on.
   function readDateTime(text, fields) {
-    const values = readLocalForm(text) || readIso(text);
-    if (!values) return false;
-    values.forEach((value, i) => (HEAP32[(fields >> 2) + i] = value));
+    if (!/[0-9]/.test(text) || text.length > 100) return false;
+    const own = Intl.DateTimeFormat().resolvedOptions().locale;
+    const moment = readIso(text) || readIn(own, text) || readByOthers(text);
+    if (!moment) return false;
+    moment.forEach((value, i) => (HEAP32[(fields >> 2) + i] = value));
     return true;
   }
 

@@ -71,7 +71,7 @@ class ExchangeTest(unittest.TestCase):
         self.assertEqual(page.text_of("savedGameStatus"),
                          "quira.conf was opened: choose File > Load to play it.")
         self.assertEqual(self.load_in_page(page),
-                         ["829", "3", "0", "1", "0", "-2", "3/9/2025 3:04:05 PM"])
+                         ["829", "3", "0", "1", "0", "-2", "2025-03-09T15:04:05"])
 
         # The page's own game: three angler bought on 7 March, so it is 8 March, 15:04:05.
         page.element("Bestand").click()
@@ -90,7 +90,7 @@ class ExchangeTest(unittest.TestCase):
         self.assertEqual(lines[1:6], ["vissen1=3", "vissen2=0", "vissen3=0", "vissen4=0",
                                       "vissen5=0"])
         self.assertEqual(lines[6:], ["datum=2025-03-08T15:04:05",
-                                     "shown=3/8/2025 3:04:05 PM"])
+                                     "shown=2025-03-08T15:04:05"])
 
     def test_the_exchange_in_german_and_at_midnight(self):
         saved = self.desktop("de_DE.UTF-8", "save", "40", "0", "0", "0", "0", "7",
@@ -130,14 +130,15 @@ class ExchangeTest(unittest.TestCase):
             file.write("[kelvaro]\ngeld=veel\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\n"
                        "vissen5=5\ndatum=2025-03-07T15:04:05\n")
         page.element("openSavedGame").send_keys(damaged)
-        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.")
+        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.\n"
+                    "\"geld\" is \"veel\", which is not a number.")
         page.wait_for(lambda: "not opened" in page.text_of("savedGameStatus"), "the refusal")
         self.assertEqual(page.text_of("savedGameStatus"), "quira.conf was not opened: it holds "
                          "no saved game that can be loaded. Nothing changed.")
         self.assertEqual(page.js("return localStorage.getItem('quira/quira.conf')"), stored)
         self.assertEqual(page.text_of("txtGeld"), "1000")
         self.assertEqual(self.load_in_page(page),
-                         ["12", "1", "2", "3", "4", "5", "3/7/2025 3:04:05 PM"])
+                         ["12", "1", "2", "3", "4", "5", "2025-03-07T15:04:05"])
 
 
 if __name__ == "__main__":

@@ -64,7 +64,7 @@ class WholeGameTest(unittest.TestCase):
         saved = self.saved_text().splitlines()
         self.assertEqual(saved[0], "[kelvaro]")
         for line in ("geld=829", "vissen1=3", "vissen2=0", "vissen5=0",
-                     "datum=3/9/2025 3:04:05 PM"):
+                     "datum=2025-03-09T15:04:05"):
             self.assertIn(line, saved)
 
         # The fish breed on the next day.
@@ -93,7 +93,7 @@ class WholeGameTest(unittest.TestCase):
         page.answer("OK", "Nieuwe Vis")
         page.no_dialog()
         self.assertEqual(self.boxes(), {
-            "money": "829", "workers": "0", "date": "3/9/2025 3:04:05 PM",
+            "money": "829", "workers": "0", "date": "2025-03-09T15:04:05",
             "stock": ["3", "0", "0", "0", "0"], "prices": ["72", "77", "69", "81", "98"]})
         self.assertEqual(page.title(), "Kelvaro - Nieuwe Vis")
         self.assertEqual(page.text_of("lblNaam"), "Nieuwe Vis")
@@ -104,7 +104,7 @@ class WholeGameTest(unittest.TestCase):
                                          ["Yes", "No"]])
         page.answer("No")
         page.no_dialog()
-        self.assertEqual(self.boxes()["date"], "3/9/2025 3:04:05 PM")
+        self.assertEqual(self.boxes()["date"], "2025-03-09T15:04:05")
         self.assertTrue(page.element("cmdWachten").is_displayed())
 
         saved_before_quit = self.saved_text()

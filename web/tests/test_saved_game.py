@@ -42,7 +42,7 @@ class SavedGameTest(unittest.TestCase):
         self.menu(page, "opslaan")
         page.no_dialog()
         first = self.saved(page)
-        self.assertIn("datum=3/7/2025 3:04:05 PM", first.splitlines())
+        self.assertIn("datum=2025-03-07T15:04:05", first.splitlines())
         page.js("window.refuseWrites = true")
         page.element("cmdWachten").click()
         page.no_dialog()
@@ -55,7 +55,7 @@ class SavedGameTest(unittest.TestCase):
         self.menu(page, "laden")
         page.answer("OK", "Vis BV")
         page.no_dialog()
-        self.assertEqual(page.text_of("txtJaar"), "3/7/2025 3:04:05 PM")
+        self.assertEqual(page.text_of("txtJaar"), "2025-03-07T15:04:05")
 
     def test_storage_switched_off_refuses_save_load_and_download_in_words(self):
         page = self.session(STORAGE_SWITCHED_OFF)
@@ -63,7 +63,7 @@ class SavedGameTest(unittest.TestCase):
         self.menu(page, "opslaan")
         page.expect(self, "Save", "The game could not be saved.\n" + reason, "exclamation")
         self.menu(page, "laden")
-        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.\n" + reason)
+        page.expect(self, "Kelvaro", "The saved game cannot be loaded.\n" + reason)
         page.no_dialog()
         page.element("downloadSavedGame").click()
         self.assertEqual(page.text_of("savedGameStatus"), reason)
@@ -80,7 +80,8 @@ class SavedGameTest(unittest.TestCase):
                 "[kelvaro]\ngeld=12\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\nvissen5=5\n"
                 "datum=31/31/2025\n")
         self.menu(page, "laden")
-        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.")
+        page.expect(self, "Kelvaro", "The saved game is damaged and cannot be loaded.\n"
+                    "\"datum\" is \"31/31/2025\", which cannot be read as one date and time.")
         page.no_dialog()
         self.assertEqual([page.text_of("txtGeld"), page.text_of("txtVissen1"),
                           page.text_of("txtJaar"), page.title()],
@@ -88,8 +89,9 @@ class SavedGameTest(unittest.TestCase):
 
     def test_the_saved_date_reads_back_in_the_browser_language(self):
         # Japanese writes its months as a number and a sign; Korean puts the half of the day
-        # before the hour.
-        expected = {"ja-JP": ("07 3\u6708 2025", "2025/03/09 15:04:05"),
+        # before the hour; a British date another language reads as another day is ISO 8601.
+        expected = {"en-GB": ("07 March 2025", "2025-03-09T15:04:05"),
+                    "ja-JP": ("07 3\u6708 2025", "2025/03/09 15:04:05"),
                     "ko-KR": ("07 3\uc6d4 2025", "2025. 3. 9. \uc624\ud6c4 3:04:05")}
         for language, (today, saved) in expected.items():
             with self.subTest(language):
