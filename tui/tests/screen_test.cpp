@@ -76,7 +76,7 @@ TEST_F(MainScreenTest, showsWhatTheWindowShowsInEightyColumns) {
                            "",
                            "",
                            "",
-                           " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+S Save   Ctrl+L Load "
+                           " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+L Load   Ctrl+S Save "
                            "  F1 Info",
                        }));
 }
@@ -99,7 +99,7 @@ TEST_F(MainScreenTest, sitsInTheMiddleOfALargerTerminal) {
     playing();
     const std::vector<std::string> lines = drawn(100, 30);
     EXPECT_EQ(lines[5], "            Reef Traders");
-    EXPECT_EQ(lines[29], " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+S Save   Ctrl+L Load   "
+    EXPECT_EQ(lines[29], " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+L Load   Ctrl+S Save   "
                          "F1 Info");
 }
 
@@ -187,49 +187,48 @@ INSTANTIATE_TEST_SUITE_P(
 struct ActionCase {
     const char *name;
     std::vector<Key> keys;
-    ScreenAction action;
+    std::optional<PlayerAction> action;
 };
 
 class ScreenActions : public MainScreenTest, public ::testing::WithParamInterface<ActionCase> {};
 
-TEST_P(ScreenActions, askTheGameForTheirCommand) {
+TEST_P(ScreenActions, askTheGameForTheirAction) {
     playing();
-    ScreenAction action;
+    std::optional<PlayerAction> action;
     for (const Key &key : GetParam().keys)
         action = screen.handle(key);
     EXPECT_EQ(action, GetParam().action);
 }
 
-using S = ScreenAction::Kind;
+using P = PlayerAction;
+using C = MenuCommand;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ScreenActions,
     ::testing::Values(
-        ActionCase{"enterOnBuy", {tab, tab, tab, enter}, {S::Buy, F::Angler}},
-        ActionCase{"spaceOnSell", {tab, tab, tab, tab, space}, {S::Sell, F::Angler}},
+        ActionCase{"enterOnBuy", {tab, tab, tab, enter}, P::buy(F::Angler)},
+        ActionCase{"spaceOnSell", {tab, tab, tab, tab, space}, P::sell(F::Angler)},
         ActionCase{"enterOnWait",
                    {backTab, backTab, backTab, backTab, backTab, backTab, backTab,
                     backTab, backTab, backTab, backTab, backTab, backTab, backTab,
                     backTab, backTab, backTab, backTab, backTab, enter},
-                   {S::Wait}},
-        ActionCase{"enterOnTheBuyOfTrout", {right, right, right, up, enter}, {S::Buy, F::Trout}},
-        ActionCase{"enterOnABoxPressesNothing", {enter}, {}},
-        ActionCase{"ctrlLLoads", {ctrlL}, {S::Menu, F::Angler, MenuCommand::Load}},
-        ActionCase{"ctrlSSaves", {ctrlS}, {S::Menu, F::Angler, MenuCommand::Save}},
-        ActionCase{"f1ShowsInfo", {f1}, {S::Menu, F::Angler, MenuCommand::Info}},
-        ActionCase{"f10ThenDownDownDownEnterQuits",
-                   {f10, down, down, down, enter},
-                   {S::Menu, F::Angler, MenuCommand::Quit}},
+                   P::wait()},
+        ActionCase{"enterOnTheBuyOfTrout", {right, right, right, up, enter}, P::buy(F::Trout)},
+        ActionCase{"enterOnABoxPressesNothing", {enter}, std::nullopt},
+        ActionCase{"ctrlLLoads", {ctrlL}, P::menu(C::Load)},
+        ActionCase{"ctrlSSaves", {ctrlS}, P::menu(C::Save)},
+        ActionCase{"f1ShowsInfo", {f1}, P::menu(C::Info)},
+        ActionCase{"ctrlSInABoxStillSaves", {right, Key::typed(U'4'), ctrlS}, P::menu(C::Save)},
+        ActionCase{"otherCtrlLettersDoNothing", {tab, tab, tab, Key::control('B')}, std::nullopt},
+        ActionCase{"otherFunctionKeysDoNothing", {tab, tab, tab, Key::function(2)}, std::nullopt},
+        ActionCase{
+            "f10ThenDownDownDownEnterQuits", {f10, down, down, down, enter}, P::menu(C::Quit)},
         ActionCase{"altHThenDownEnterShowsCredits",
                    {Key::withAlt(U'h'), down, enter},
-                   {S::Menu, F::Angler, MenuCommand::Credits}},
-        ActionCase{"altOThenEnterRenames",
-                   {Key::withAlt(U'O'), enter},
-                   {S::Menu, F::Angler, MenuCommand::RenameCompany}},
-        ActionCase{"keysInAMenuPressNoButton",
-                   {tab, tab, tab, f10, enter},
-                   {S::Menu, F::Angler, MenuCommand::NewGame}},
-        ActionCase{"otherAltLettersDoNothing", {Key::withAlt(U'x'), enter}, {}}),
+                   P::menu(C::Credits)},
+        ActionCase{"altOThenEnterRenames", {Key::withAlt(U'O'), enter}, P::menu(C::RenameCompany)},
+        ActionCase{"keysInAMenuPressNoButton", {tab, tab, tab, f10, enter}, P::menu(C::NewGame)},
+        ActionCase{"otherAltLettersDoNothing", {Key::withAlt(U'x'), enter}, std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainScreenTest, aRowsBoxTakesTypingThatTheNextShowReplaces) {
