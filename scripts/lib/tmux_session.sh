@@ -65,11 +65,12 @@ quit_terminal_game() {
 }
 
 # Presses Enter on every plain message (caption "Kelvaro") the day brings, until none has been
-# on the screen for half a second.
+# on the screen for half a second. The frame reads as "lq" where the terminal draws it with
+# the VT100's line-drawing set (TERM=vt100).
 answer_terminal_messages() {
   local quiet=0
   while [ "$quiet" -lt 5 ]; do
-    if screen_text | grep -qF '┌─ Kelvaro ─'; then
+    if screen_text | grep -qE '(┌─|lq) Kelvaro (─|q)'; then
       keys Enter
       quiet=0
     else
