@@ -172,16 +172,26 @@ using F = FishKind;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ScreenArrows,
-    ::testing::Values(ArrowCase{"upFromMoney", {up}, {Kind::Workers}},
-                      ArrowCase{"upUpFromMoney", {up, up}, {Kind::Date}},
-                      ArrowCase{"upFromTheDateToTheEelsRow", {up, up, up}, {Kind::Stock, F::Eels}},
-                      ArrowCase{"rightFromMoney", {right}, {Kind::Stock, F::Carp}},
-                      ArrowCase{"rightAlongARow", {right, right, right}, {Kind::Buy, F::Carp}},
-                      ArrowCase{"rightToSell", {right, right, right, right}, {Kind::Sell, F::Carp}},
-                      ArrowCase{"upARowOfBuys", {right, right, right, up}, {Kind::Buy, F::Trout}},
-                      ArrowCase{"downToWait", {right, down}, {Kind::Wait}},
-                      ArrowCase{"leftFromTheRows", {right, left}, {Kind::Money}},
-                      ArrowCase{"downStopsAtWait", {right, down, down}, {Kind::Wait}}),
+    ::testing::Values(
+        ArrowCase{"upFromMoney", {up}, {Kind::Workers}},
+        ArrowCase{"upUpFromMoney", {up, up}, {Kind::Date}},
+        ArrowCase{"upFromTheDateToTheEelsRow", {up, up, up}, {Kind::Stock, F::Eels}},
+        ArrowCase{"rightFromMoney", {right}, {Kind::Stock, F::Carp}},
+        ArrowCase{"rightAlongARow", {right, right, right}, {Kind::Buy, F::Carp}},
+        ArrowCase{"rightToSell", {right, right, right, right}, {Kind::Sell, F::Carp}},
+        ArrowCase{"upARowOfBuys", {right, right, right, up}, {Kind::Buy, F::Trout}},
+        ArrowCase{"downToWait", {right, down}, {Kind::Wait}},
+        ArrowCase{"leftFromTheRows", {right, left}, {Kind::Money}},
+        ArrowCase{"downStopsAtWait", {right, down, down}, {Kind::Wait}},
+        ArrowCase{"leftFromCarpsPriceToItsStock", {right, right, left}, {Kind::Stock, F::Carp}},
+        ArrowCase{"leftMovesTheCursorInAnEditedBox",
+                  {right, Key::typed(U'4'), left},
+                  {Kind::Stock, F::Carp}},
+        ArrowCase{"leftLeavesAnEditedBoxAtItsStart",
+                  {right, Key::typed(U'4'), left, left, left},
+                  {Kind::Money}},
+        ArrowCase{
+            "rightLeavesAnEditedBoxAtItsEnd", {right, home, right, right}, {Kind::Price, F::Carp}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ActionCase {
@@ -237,6 +247,19 @@ TEST_F(MainScreenTest, aRowsBoxTakesTypingThatTheNextShowReplaces) {
     EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "042");
     screen.showStock(F::Carp, 7);
     EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "7");
+}
+
+TEST_F(MainScreenTest, aRowsBoxEditsAsThePromptDoesWithTheCursorShown) {
+    playing();
+    press({right, home, Key::typed(U'1'), end, Key::typed(U'5'), left, deleteKey, home});
+    EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "10");
+    press({Key::typed(U'日')});
+    Canvas canvas(80, 24);
+    screen.draw(canvas);
+    EXPECT_EQ(canvas.line(16),
+              "      Money  [1000             ] Carp:  >[日10    ] [100   ]  [ Buy ] "
+              "[ Sell ]");
+    EXPECT_EQ(canvas.cursor(), (Position{16, 44}));
 }
 
 TEST_F(MainScreenTest, theMoneyBoxTakesNoTyping) {

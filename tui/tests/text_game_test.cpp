@@ -160,6 +160,20 @@ TEST_F(TextGameTest, ctrlSSavesAndCtrlLLoadsAskingForANewName) {
               "     Date  [2026-12-07 15:04:05] Salmon: [0       ] [80    ]  [ Buy ] [ Sell ]");
 }
 
+TEST_F(TextGameTest, aPasteIsDrawnOnceAllOfItHasCome) {
+    terminal.press({enter, enter, enter});
+    terminal.paste(U"Reef Traders");
+    terminal.press({enter, ctrlC});
+    for (const int price : {60, 70, 80, 90, 100})
+        random.script({drawForPrice(price)});
+    EXPECT_EQ(game.run(), 130);
+    // The greetings, the prompt with the paste (it had come before the prompt was drawn), and
+    // the game's screen.
+    ASSERT_EQ(terminal.screens.size(), 5u);
+    EXPECT_EQ(terminal.screens[3][11],
+              "                  │  [Reef Traders                        ]  │");
+}
+
 TEST_F(TextGameTest, quitAnsweredYesEndsAtOnceWithoutSaving) {
     startAs(U"Reef Traders");
     terminal.press({f10, up, enter, enter});
