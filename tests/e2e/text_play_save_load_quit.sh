@@ -20,7 +20,7 @@ start_pane env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 TERM="$term" \
 start_terminal_game "Reef Traders"
 [ "$(box_after 'Money ')" = 1000 ] || fail "the money box shows '$(box_after 'Money ')'"
 [ "$(box_after 'Angler:')" = 0 ] || fail "the angler stock shows '$(box_after 'Angler:')'"
-screen_text | grep -qF 'Money >[1000' || fail "the focus is not in the money box"
+screen_shows 'Money >[1000' || fail "the focus is not in the money box"
 
 # Three steps of Tab reach the angler row's Buy; the amount is typed at the prompt.
 keys Tab Tab Tab Enter
@@ -29,7 +29,7 @@ keys 5 Enter
 answer_terminal_messages
 bought="$(box_after 'Angler:')"
 [ "$bought" -gt 0 ] || fail "no angler were bought: '$bought'"
-screen_text | grep -qF '>[ Buy ]' || fail "the focus left the Buy button"
+screen_shows '>[ Buy ]' || fail "the focus left the Buy button"
 
 # One more step is the Sell beside it.
 keys Tab Enter
@@ -66,7 +66,7 @@ keys End
 keys -l o
 keys Enter
 wait_for_screen "Kelvaro - Second Co"
-screen_text | grep -qF "  Second Co" || fail "the name label does not show the new name"
+screen_shows "  Second Co" || fail "the name label does not show the new name"
 datum="$(sed -n 's/^datum=//p' "$saved")"
 [ "$(box_after 'Date ')" = "$datum" ] || fail "the date box shows '$(box_after 'Date ')', saved '$datum'"
 
