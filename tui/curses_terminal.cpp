@@ -308,6 +308,7 @@ struct CursesTerminal::Opened {
     std::array<int, 2> wake{-1, -1};
     std::array<struct sigaction, handledSignals.size()> previous{};
     bool coloured = false;
+    bool suspendable = true;
     bool gone = false;
 };
 
@@ -351,8 +352,14 @@ std::unique_ptr<CursesTerminal> CursesTerminal::open(std::string &why) {
     struct sigaction action {};
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < handledSignals.size(); ++i) {
-        action.sa_handler = handledSignals[i] == SIGTSTP ? askToSuspend : askToStop;
+        const bool suspend = handledSignals[i] == SIGTSTP;
+        action.sa_handler = suspend ? askToSuspend : askToStop;
         sigaction(handledSignals[i], &action, &opened->previous[i]);
+        // Started with stops ignored (no job control to resume it), the game stays ignoring them.
+        if (suspend && opened->previous[i].sa_handler == SIG_IGN) {
+            sigaction(SIGTSTP, &opened->previous[i], nullptr);
+            opened->suspendable = false;
+        }
     }
 
     opened->screen = newterm(nullptr, stdout, stdin);
@@ -445,6 +452,8 @@ std::optional<Key> CursesTerminal::readKey() {
     if (result == ERR)
         return std::nullopt;
     if (result == OK && code == suspendCharacter) {
+        if (!opened_->suspendable)
+            return Key::of(Key::Code::Other);
         suspend();
         return Key::of(Key::Code::Resize); // the screen is drawn again, at its size then
     }
