@@ -8,6 +8,7 @@
 #include "tui/line_editor.h"
 #include "tui/menu_bar.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,10 @@ class MainScreen final : public GameView {
 
     // Tab and Shift+Tab follow the window's Tab order; the arrow keys go to the nearest box or
     // button that way. Enter and Space press a button. The row's boxes edit their text as a
-    // prompt does; Left and Right leave a box at its ends. F10 and Alt with File's, Options'
-    // or Help's first letter open the menus; the menus' shortcuts choose their items. What
-    // the key asks the game to do, if anything.
+    // prompt does: once a box has taken a key other than an arrow, Left and Right move its
+    // cursor and leave the box at its ends. F10 and Alt with File's, Options' or Help's first
+    // letter open the menus; the menus' shortcuts choose their items. What the key asks the
+    // game to do, if anything.
     std::optional<PlayerAction> handle(const Key &key);
 
     const Control &focus() const { return order_[focus_]; }
