@@ -88,10 +88,13 @@ CommandLineAnswer answerCommandLine(int argc, char *argv[]) {
         return {usageError};
     }
     if (parser.isSet(help)) {
-        // The usage line names the program as it was started; that needs an application
-        // object, and one without a window system.
-        int count = argc;
-        QCoreApplication core(count, argv);
+        // The usage line names the program by its first argument, which needs an application
+        // object, and one without a window system; it is given the program's name rather than
+        // the path it was started by.
+        QByteArray name = programName.toLocal8Bit();
+        char *named[] = {name.data(), nullptr};
+        int count = 1;
+        QCoreApplication core(count, named);
         print(stdout, parser.helpText());
         return {0};
     }

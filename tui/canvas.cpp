@@ -10,28 +10,46 @@ Canvas::Canvas(int width, int height)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
       cells_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {}
 
+Cell &Canvas::cell(int row, int column) {
+    return cells_[static_cast<std::size_t>(row * width_ + column)];
+}
+
+void Canvas::put(int row, int column, char32_t character, Style style) {
+    Cell &target = cell(row, column);
+    if (target.character == coveredCell && column > 0)
+        cell(row, column - 1) = Cell{U' ', cell(row, column - 1).style, {}};
+    else if (target.character != coveredCell && columnsOf(target.character) == 2 &&
+             column + 1 < width_ && cell(row, column + 1).character == coveredCell)
+        cell(row, column + 1) = Cell{U' ', cell(row, column + 1).style, {}};
+    target = Cell{character, style, {}};
+}
+
 void Canvas::write(int row, int column, std::u32string_view text, Style style) {
     if (row < 0 || row >= height_)
         return;
-    const auto put = [&](int at, char32_t character) {
-        Cell &cell = cells_[static_cast<std::size_t>(row * width_ + at)];
-        cell.character = character;
-        cell.style = style;
-    };
+    // The cell of the last character written, which takes the marks that follow it.
+    std::optional<int> last;
     for (const char32_t character : text) {
         const int columns = columnsOf(character);
-        if (columns == 0)
+        if (columns == 0) {
+            if (last)
+                cell(row, *last).marks.push_back(character);
             continue;
+        }
+        last.reset();
         if (column >= width_)
             break;
         if (columns == 2 && column + 1 < width_ && column >= 0) {
-            put(column, character);
-            put(column + 1, coveredCell);
+            put(row, column, character, style);
+            put(row, column + 1, coveredCell, style);
+            last = column;
         } else if (column >= 0) {
             // A wide character cut in half by an edge shows as a blank.
-            put(column, columns == 2 ? U' ' : character);
+            put(row, column, columns == 2 ? U' ' : character, style);
+            if (columns == 1)
+                last = column;
         } else if (columns == 2 && column == -1) {
-            put(0, U' ');
+            put(row, 0, U' ', style);
         }
         column += columns;
     }
@@ -70,9 +88,11 @@ const Cell &Canvas::at(int row, int column) const {
 
 std::string Canvas::line(int row) const {
     std::u32string text;
-    for (int column = 0; column < width_; ++column)
-        if (at(row, column).character != coveredCell)
-            text.push_back(at(row, column).character);
+    for (int column = 0; column < width_; ++column) {
+        const Cell &cell = at(row, column);
+        if (cell.character != coveredCell)
+            text.append(1, cell.character).append(cell.marks);
+    }
     while (!text.empty() && text.back() == U' ')
         text.pop_back();
     return toUtf8(text);

@@ -46,6 +46,7 @@ inline constexpr char32_t coveredCell = 0;
 struct Cell {
     char32_t character = U' ';
     Style style = Style::Water;
+    std::u32string marks; // the combining marks drawn over the character
 };
 
 struct Position {
@@ -55,8 +56,9 @@ struct Position {
 };
 
 // What the terminal shows: a grid of characters, each with its style, and where the cursor is
-// when it is shown. A wide character takes its cell and the next; a combining mark is left
-// out. Everything written outside the grid is cut off.
+// when it is shown. A wide character takes its cell and the next; a combining mark goes with
+// the character before it. A wide character partly written over leaves a blank in its other
+// half. Everything written outside the grid is cut off.
 class Canvas {
   public:
     Canvas(int width, int height);
@@ -71,6 +73,7 @@ class Canvas {
     void frame(int top, int left, int height, int width, Style style);
 
     void placeCursor(Position position) { cursor_ = position; }
+    void hideCursor() { cursor_.reset(); }
     std::optional<Position> cursor() const { return cursor_; }
 
     const Cell &at(int row, int column) const;
@@ -79,6 +82,10 @@ class Canvas {
     std::vector<std::string> lines() const;
 
   private:
+    Cell &cell(int row, int column);
+    // Puts a character in the cell, blanking what remains of a wide character it overlaps.
+    void put(int row, int column, char32_t character, Style style);
+
     int width_;
     int height_;
     std::vector<Cell> cells_;

@@ -47,23 +47,6 @@ Style iconStyle(MessageIcon icon, bool question) {
     return icon == MessageIcon::Exclamation ? Style::Exclamation : Style::Information;
 }
 
-// Lines longer than the width are broken at their last blank before it, else cut.
-std::vector<std::u32string> wrapped(const std::vector<std::u32string> &lines, int width) {
-    std::vector<std::u32string> result;
-    const auto columns = static_cast<std::size_t>(std::max(width, 1));
-    for (std::u32string line : lines) {
-        while (line.size() > columns) {
-            std::size_t cut = line.rfind(U' ', columns);
-            if (cut == std::u32string::npos || cut == 0)
-                cut = columns;
-            result.push_back(line.substr(0, cut));
-            line.erase(0, cut == columns ? cut : cut + 1);
-        }
-        result.push_back(line);
-    }
-    return result;
-}
-
 bool isCharacter(const Key &key, char32_t lower) {
     return key.code == Key::Code::Character && !key.alt &&
            (key.character == lower || key.character == lower - 32);
@@ -156,6 +139,7 @@ std::optional<Dialog::Answer> Dialog::handle(const Key &key) {
 std::string Dialog::typed() const { return toUtf8(line_.text()); }
 
 void Dialog::draw(Canvas &canvas) const {
+    canvas.hideCursor(); // the screen's box below has lost the keys to the dialog
     const std::u32string mark = iconMark(icon_, kind_ == Kind::Question);
     const int markWidth = static_cast<int>(mark.size());
     const std::vector<Answer> answers = buttons();
@@ -164,13 +148,13 @@ void Dialog::draw(Canvas &canvas) const {
         buttonsWidth += static_cast<int>(buttonText(answer).size()) + 3;
 
     const int widest = std::max(canvas.width() - 2 * margin - 4, 1);
-    int inner = std::max(buttonsWidth, static_cast<int>(caption_.size()) + 4);
+    int inner = std::max(buttonsWidth, columnsOf(caption_) + 4);
     for (const std::u32string &line : lines_)
-        inner = std::max(inner, markWidth + static_cast<int>(line.size()));
+        inner = std::max(inner, markWidth + columnsOf(line));
     if (kind_ == Kind::Prompt)
         inner = std::max(inner, promptLineWidth + 2);
     inner = std::min(inner, widest);
-    const std::vector<std::u32string> text = wrapped(lines_, std::max(inner - markWidth, 1));
+    const std::vector<std::u32string> text = wrappedLines(lines_, inner - markWidth);
 
     const int width = inner + 2 * margin + 2;
     const int lineRows = kind_ == Kind::Prompt ? 1 : 0;

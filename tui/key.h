@@ -18,10 +18,8 @@ struct Key {
         End,
         Backspace,
         Delete,
-        F1,
-        F10,
-        CtrlL,
-        CtrlS,
+        Function,  // a function key; `character` holds its number, 1 for F1
+        Control,   // Ctrl and a letter; `character` holds the capital letter
         Interrupt, // Ctrl+C
         Resize,    // the terminal changed its size
         Other,     // anything else: ignored everywhere
@@ -34,6 +32,12 @@ struct Key {
     static Key of(Code code) { return Key{code, 0, false}; }
     static Key typed(char32_t character) { return Key{Code::Character, character, false}; }
     static Key withAlt(char32_t character) { return Key{Code::Character, character, true}; }
+    static Key function(int number) {
+        return Key{Code::Function, static_cast<char32_t>(number), false};
+    }
+    static Key control(char letter) {
+        return Key{Code::Control, static_cast<char32_t>(letter), false};
+    }
 
     // A character that goes into a text: printable and without Alt.
     bool isText() const {

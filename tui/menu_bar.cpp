@@ -13,7 +13,8 @@ constexpr int captionGap = 2;
 // Between a caption and its shortcut, and after the sub-menu mark.
 constexpr int shortcutGap = 3;
 
-int textWidth(const char *text) { return static_cast<int>(fromUtf8(text).size()); }
+int textWidth(const char *text) { return columnsOf(fromUtf8(text)); }
+int textWidth(const std::string &text) { return textWidth(text.c_str()); }
 
 char32_t lowered(char32_t c) { return c >= U'A' && c <= U'Z' ? c + 32 : c; }
 
@@ -27,8 +28,7 @@ int drawRows(Canvas &canvas, const std::vector<const MenuEntry *> &rows,
     int shortcuts = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         captions = std::max(captions, textWidth(rows[i]->caption));
-        const int shortcut =
-            opensSubMenu[i] ? 1 : static_cast<int>(shortcutText(rows[i]->shortcut).size());
+        const int shortcut = opensSubMenu[i] ? 1 : textWidth(shortcutText(rows[i]->shortcut));
         shortcuts = std::max(shortcuts, shortcut);
     }
     const int inner = 1 + captions + (shortcuts > 0 ? shortcutGap + shortcuts : 0) + 1;
@@ -44,7 +44,7 @@ int drawRows(Canvas &canvas, const std::vector<const MenuEntry *> &rows,
             canvas.write(row, left + 1, U">", style);
         canvas.write(row, left + 2, rows[i]->caption, style);
         const std::string shortcut = opensSubMenu[i] ? ">" : shortcutText(rows[i]->shortcut);
-        canvas.write(row, left + inner - static_cast<int>(shortcut.size()), shortcut, style);
+        canvas.write(row, left + inner - textWidth(shortcut), shortcut, style);
     }
     return inner + 2;
 }
@@ -150,8 +150,9 @@ std::optional<MenuCommand> MenuBar::handle(const Key &key) {
         else
             close();
         break;
-    case Key::Code::F10:
-        close();
+    case Key::Code::Function:
+        if (key.character == menuKeyNumber)
+            close();
         break;
     case Key::Code::Enter:
     case Key::Code::Character:
@@ -193,10 +194,7 @@ void MenuBar::draw(Canvas &canvas, const std::string &title) const {
     const int room = canvas.width() - end - 2;
     if (room > 0) {
         const std::u32string cut = fittingStart(shown, room);
-        int columns = 0;
-        for (const char32_t c : cut)
-            columns += columnsOf(c);
-        canvas.write(0, canvas.width() - 1 - columns, cut, Style::MenuBar);
+        canvas.write(0, canvas.width() - 1 - columnsOf(cut), cut, Style::MenuBar);
     }
     if (!open_)
         return;

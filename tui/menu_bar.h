@@ -16,6 +16,9 @@ namespace kelvaro {
 // rows, Right or Enter opens Skinz, Enter or Space chooses, Escape closes.
 class MenuBar {
   public:
+    // F10, the key that opens and closes the bar.
+    static constexpr char32_t menuKeyNumber = 10;
+
     MenuBar();
 
     bool isOpen() const { return open_.has_value(); }

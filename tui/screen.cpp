@@ -1,10 +1,12 @@
 #include "tui/screen.h"
 
 #include "core/screen_texts.h"
+#include "core/window_layout.h"
 #include "tui/text.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace kelvaro {
@@ -34,13 +36,60 @@ constexpr int buyColumn = 62;
 constexpr int sellColumn = 70;
 constexpr int waitColumn = 41;
 constexpr int waitWidth = 28;
+// The date box grows to the left for a longer date, its label with it, up to these columns.
+constexpr int widestDateBox = 26;
+// Left and Right weigh a line up or down as this many columns, so they keep to their line.
+constexpr int lineAcross = 16;
 
 constexpr int rowLine(FishKind kind) { return companySizeLine + 2 * (kindNumber(kind) - 1); }
 
-const std::u32string keysLine = U"F10 Menu   Tab/arrows Move   Enter Press   Ctrl+S Save   "
-                                U"Ctrl+L Load   F1 Info";
+// The keys of the screen, then every menu shortcut with its item's caption.
+std::u32string keysLine() {
+    std::string line = "F10 Menu   Tab/arrows Move   Enter Press";
+    for (const ShortcutUse &use : shortcutsInUse()) {
+        std::string caption = use.entry->caption;
+        caption.erase(caption.find_last_not_of(' ') + 1);
+        line += "   " + shortcutText(use.entry->shortcut) + " " + caption;
+    }
+    return fromUtf8(line);
+}
+
+// The screen's control for a control of the window's Tab order.
+Control controlNamed(const ControlRef &ref) {
+    using Kind = Control::Kind;
+    struct Named {
+        const char *name;
+        Kind kind;
+    };
+    static constexpr Named names[] = {
+        {"txtGeld", Kind::Money},    {"txtWerkers", Kind::Workers},  {"txtJaar", Kind::Date},
+        {"txtVissen", Kind::Stock},  {"txtMarktprijs", Kind::Price}, {"cmdKopen", Kind::Buy},
+        {"cmdVerkopen", Kind::Sell}, {"cmdWachten", Kind::Wait},
+    };
+    for (const Named &named : names)
+        if (std::strcmp(named.name, ref.name) == 0)
+            for (const FishKind fish : allFishKinds)
+                if (ref.index == 0 || kindNumber(fish) == ref.index)
+                    return Control{named.kind, fish};
+    return Control{Kind::Wait};
+}
+
+// The key of a menu shortcut as the menu tree writes it, if the key is one.
+ShortcutKey shortcutOf(const Key &key) {
+    if (key.code == Key::Code::Control)
+        return {.ctrl = true, .letter = static_cast<char>(key.character)};
+    if (key.code == Key::Code::Function)
+        return {.functionKey = static_cast<int>(key.character)};
+    return {};
+}
 
 std::u32string number(std::int32_t value) { return fromUtf8(std::to_string(value)); }
+
+LineEditor editorWith(const char *text) {
+    LineEditor editor;
+    editor.setText(fromUtf8(text));
+    return editor;
+}
 
 Position areaOrigin(const Canvas &canvas) {
     return {1 + std::max(0, (canvas.height() - MainScreen::minimumHeight) / 2),
@@ -63,20 +112,19 @@ std::u32string buttonCaption(const Control &button) {
 MainScreen::MainScreen()
     : title_(screen_text::titleBeforeTheStart), name_(fromUtf8(screen_text::nameBeforeTheStart)) {
     for (const FishKind kind : allFishKinds) {
-        stock_[kind] = fromUtf8(screen_text::boxBeforeTheStart);
-        price_[kind] = fromUtf8(screen_text::boxBeforeTheStart);
+        stock_[kind] = editorWith(screen_text::boxBeforeTheStart);
+        price_[kind] = editorWith(screen_text::boxBeforeTheStart);
     }
-    using Kind = Control::Kind;
-    order_ = {{Kind::Money}, {Kind::Workers}, {Kind::Date},
-              {Kind::Buy},   {Kind::Sell},    {Kind::Wait}};
-    for (const Kind kind : {Kind::Stock, Kind::Price, Kind::Buy, Kind::Sell})
-        for (const FishKind fish : allFishKinds)
-            if (!((kind == Kind::Buy || kind == Kind::Sell) && fish == FishKind::Angler))
-                order_.push_back({kind, fish});
+    for (const ControlRef &ref : tabOrder())
+        order_.push_back(controlNamed(ref));
 }
 
-void MainScreen::showPrice(FishKind kind, std::int32_t price) { price_[kind] = number(price); }
-void MainScreen::showStock(FishKind kind, std::int32_t stock) { stock_[kind] = number(stock); }
+void MainScreen::showPrice(FishKind kind, std::int32_t price) {
+    price_[kind].setText(number(price));
+}
+void MainScreen::showStock(FishKind kind, std::int32_t stock) {
+    stock_[kind].setText(number(stock));
+}
 void MainScreen::showMoney(std::int32_t money) { money_ = number(money); }
 void MainScreen::showWorkforce(std::int32_t workforce) { workers_ = number(workforce); }
 void MainScreen::showDate(const std::string &text) { date_ = fromUtf8(text); }
@@ -86,10 +134,11 @@ void MainScreen::setTitle(const std::string &title) { title_ = title; }
 void MainScreen::show() {
     shown_ = true;
     focus_ = 0;
+    editing_ = false;
 }
 
-std::u32string &MainScreen::textOf(const Control &box) {
-    return const_cast<std::u32string &>(std::as_const(*this).textOf(box));
+LineEditor &MainScreen::editorOf(const Control &box) {
+    return box.kind == Control::Kind::Stock ? stock_[box.fish] : price_[box.fish];
 }
 
 const std::u32string &MainScreen::textOf(const Control &box) const {
@@ -101,22 +150,25 @@ const std::u32string &MainScreen::textOf(const Control &box) const {
     case Control::Kind::Date:
         return date_;
     case Control::Kind::Stock:
-        return stock_[box.fish];
+        return stock_[box.fish].text();
     default:
-        return price_[box.fish];
+        return price_[box.fish].text();
     }
 }
 
 std::string MainScreen::boxText(const Control &box) const { return toUtf8(textOf(box)); }
 
-MainScreen::Placed MainScreen::placeOf(const Control &control) {
+MainScreen::Placed MainScreen::placeOf(const Control &control) const {
     switch (control.kind) {
     case Control::Kind::Money:
         return {{moneyLine, leftBoxColumn}, leftBoxWidth};
     case Control::Kind::Workers:
         return {{workersLine, leftBoxColumn}, leftBoxWidth};
-    case Control::Kind::Date:
-        return {{dateLine, leftBoxColumn}, leftBoxWidth};
+    case Control::Kind::Date: {
+        // The whole date shows, as in the window: the box ends where the others do.
+        const int width = std::clamp(columnsOf(date_) + 2, leftBoxWidth, widestDateBox);
+        return {{dateLine, leftBoxColumn + leftBoxWidth - width}, width};
+    }
     case Control::Kind::Stock:
         return {{rowLine(control.fish), stockColumn}, stockWidth};
     case Control::Kind::Price:
@@ -134,7 +186,7 @@ MainScreen::Placed MainScreen::placeOf(const Control &control) {
 // The nearest control that way, measured from the middles; a step across the way counts
 // for less than a step along it, so that the arrows keep to a line or a column.
 void MainScreen::moveFocus(Key::Code arrow) {
-    const auto middle = [](const Control &control) {
+    const auto middle = [this](const Control &control) {
         const Placed placed = placeOf(control);
         return Position{placed.at.row, placed.at.column + placed.width / 2};
     };
@@ -155,10 +207,10 @@ void MainScreen::moveFocus(Key::Code arrow) {
             along = down, across = right;
             break;
         case Key::Code::Left:
-            along = -right, across = down * 4;
+            along = -right, across = down * lineAcross;
             break;
         default:
-            along = right, across = down * 4;
+            along = right, across = down * lineAcross;
             break;
         }
         if (along <= 0)
@@ -174,65 +226,70 @@ void MainScreen::moveFocus(Key::Code arrow) {
         focus_ = *best;
 }
 
-ScreenAction MainScreen::handle(const Key &key) {
+std::optional<PlayerAction> MainScreen::handle(const Key &key) {
     if (menuBar_.isOpen()) {
         if (const std::optional<MenuCommand> command = menuBar_.handle(key))
-            return {ScreenAction::Kind::Menu, FishKind::Angler, *command};
-        return {};
+            return PlayerAction::menu(*command);
+        return std::nullopt;
     }
-    const auto menu = [](MenuCommand command) {
-        return ScreenAction{ScreenAction::Kind::Menu, FishKind::Angler, command};
-    };
-    switch (key.code) {
-    case Key::Code::F10:
+    if (key.code == Key::Code::Function && key.character == MenuBar::menuKeyNumber) {
         menuBar_.open(0);
-        return {};
-    case Key::Code::CtrlL:
-        return menu(MenuCommand::Load);
-    case Key::Code::CtrlS:
-        return menu(MenuCommand::Save);
-    case Key::Code::F1:
-        return menu(MenuCommand::Info);
+        return std::nullopt;
+    }
+    if (const ShortcutKey shortcut = shortcutOf(key); shortcut != ShortcutKey{}) {
+        if (const MenuCommand command = commandForShortcut(shortcut); command != MenuCommand::None)
+            return PlayerAction::menu(command);
+        return std::nullopt;
+    }
+    if (key.code == Key::Code::Character && key.alt) {
+        if (const auto opened = menuBar_.menuForLetter(key.character))
+            menuBar_.open(*opened);
+        return std::nullopt;
+    }
+    const std::size_t before = focus_;
+    // A box is edited once a key other than an arrow has gone into it; until then the arrows
+    // move from box to box, and after it Left and Right move the cursor up to its ends.
+    if (focus().takesTyping() &&
+        (editing_ || (key.code != Key::Code::Left && key.code != Key::Code::Right)) &&
+        editorOf(focus()).handle(key)) {
+        editing_ = true;
+        return std::nullopt;
+    }
+    switch (key.code) {
     case Key::Code::Tab:
         focus_ = (focus_ + 1) % order_.size();
-        return {};
+        break;
     case Key::Code::BackTab:
         focus_ = (focus_ + order_.size() - 1) % order_.size();
-        return {};
+        break;
     case Key::Code::Up:
     case Key::Code::Down:
     case Key::Code::Left:
     case Key::Code::Right:
         moveFocus(key.code);
-        return {};
-    case Key::Code::Backspace:
-        if (focus().takesTyping() && !textOf(focus()).empty())
-            textOf(focus()).pop_back();
-        return {};
+        break;
     default:
         break;
     }
-    if (key.code == Key::Code::Character && key.alt) {
-        if (const auto opened = menuBar_.menuForLetter(key.character))
-            menuBar_.open(*opened);
-        return {};
+    if (focus_ != before) {
+        editing_ = false;
+        if (focus().takesTyping())
+            editorOf(focus()).handle(Key::of(Key::Code::End));
+        return std::nullopt;
     }
     const bool presses =
         key.code == Key::Code::Enter || (key.code == Key::Code::Character && key.character == U' ');
     if (presses && focus().isButton()) {
         switch (focus().kind) {
         case Control::Kind::Buy:
-            return {ScreenAction::Kind::Buy, focus().fish};
+            return PlayerAction::buy(focus().fish);
         case Control::Kind::Sell:
-            return {ScreenAction::Kind::Sell, focus().fish};
+            return PlayerAction::sell(focus().fish);
         default:
-            return {ScreenAction::Kind::Wait};
+            return PlayerAction::wait();
         }
     }
-    // What is typed into a row's box stays there, and the game never reads it.
-    if (key.isText() && focus().takesTyping() && textOf(focus()).size() < 32767)
-        textOf(focus()).push_back(key.character);
-    return {};
+    return std::nullopt;
 }
 
 void MainScreen::draw(Canvas &canvas) const {
@@ -245,9 +302,9 @@ void MainScreen::draw(Canvas &canvas) const {
     const auto rule = [&](int line, int column, int width) {
         canvas.fill(origin.row + line, origin.column + column, width, horizontalLine, Style::Rule);
     };
-    const auto rightAligned = [&](int line, const char *label) {
+    const auto rightAligned = [&](int line, const char *label, int end = labelsEnd) {
         const std::u32string text = fromUtf8(label);
-        put(line, labelsEnd - static_cast<int>(text.size()), text, Style::Label);
+        put(line, end - columnsOf(text), text, Style::Label);
     };
 
     put(nameLine, 2, fittingStart(name_, 76), Style::Name);
@@ -257,10 +314,10 @@ void MainScreen::draw(Canvas &canvas) const {
         Style::Heading);
     rule(pricesRuleLine, stockColumn, priceColumn + priceWidth - stockColumn);
     const std::u32string companySize = fromUtf8(screen_text::companySize);
-    put(companySizeLine, 1 + (30 - static_cast<int>(companySize.size())) / 2, companySize,
-        Style::Heading);
+    put(companySizeLine, 1 + (30 - columnsOf(companySize)) / 2, companySize, Style::Heading);
     rule(companySizeRuleLine, 5, 22);
-    rightAligned(dateLine, screen_text::date);
+    rightAligned(dateLine, screen_text::date,
+                 placeOf({Control::Kind::Date}).at.column - (leftBoxColumn - labelsEnd));
     rightAligned(workersLine, screen_text::workers);
     rightAligned(moneyLine, screen_text::money);
     for (const FishKind kind : allFishKinds)
@@ -277,20 +334,26 @@ void MainScreen::draw(Canvas &canvas) const {
             const std::u32string caption = buttonCaption(control);
             shown.replace((shown.size() - caption.size()) / 2, caption.size(), caption);
         } else {
-            // A text wider than its box shows from its start, clipped on the right.
-            const std::u32string text = fittingStart(textOf(control), placed.width - 2);
-            int columns = 0;
-            for (const char32_t c : text)
-                columns += columnsOf(c);
-            shown =
-                text + std::u32string(static_cast<std::size_t>(placed.width - 2 - columns), U' ');
+            // A text wider than its box shows from its start, clipped on the right, unless
+            // the cursor is in it further on.
+            std::u32string text = fittingStart(textOf(control), placed.width - 2);
+            if (hasFocus && control.takesTyping()) {
+                const LineEditor::Shown edited =
+                    (control.kind == Control::Kind::Stock ? stock_ : price_)[control.fish].shown(
+                        placed.width - 2);
+                text = edited.text;
+                canvas.placeCursor({origin.row + placed.at.row,
+                                    origin.column + placed.at.column + 1 + edited.cursorColumn});
+            }
+            shown = text + std::u32string(
+                               static_cast<std::size_t>(placed.width - 2 - columnsOf(text)), U' ');
         }
         put(placed.at.row, placed.at.column, U"[" + shown + U"]", style);
         if (hasFocus)
             put(placed.at.row, placed.at.column - 1, U">", Style::Water);
     }
     canvas.fill(canvas.height() - 1, 0, canvas.width(), U' ', Style::Hint);
-    canvas.write(canvas.height() - 1, 1, keysLine, Style::Hint);
+    canvas.write(canvas.height() - 1, 1, keysLine(), Style::Hint);
     menuBar_.draw(canvas, title_);
 }
 

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "core/action_routing.h"
 #include "core/game_view.h"
 #include "core/menu_tree.h"
 #include "tui/canvas.h"
 #include "tui/key.h"
+#include "tui/line_editor.h"
 #include "tui/menu_bar.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kelvaro {
 
-// The boxes and buttons of the game's screen, in the window's Tab order.
+// A box or button of the game's screen.
 struct Control {
     enum class Kind { Money, Workers, Date, Stock, Price, Buy, Sell, Wait };
     Kind kind;
@@ -23,19 +26,11 @@ struct Control {
     bool operator==(const Control &) const = default;
 };
 
-// What a key on the screen asks the game to do.
-struct ScreenAction {
-    enum class Kind { Nothing, Buy, Sell, Wait, Menu };
-    Kind kind = Kind::Nothing;
-    FishKind fish = FishKind::Angler;
-    MenuCommand command = MenuCommand::None;
-    bool operator==(const ScreenAction &) const = default;
-};
-
 // The game's main screen in the terminal: what the window shows, laid out in 80 columns and
 // 24 lines. The menu bar is the top line and the keys the bottom one; between them, centred,
 // the company's name over a rule, "Company size" with the date, workers and money boxes on the
-// left, "Prices" over the five rows of kind, stock, price, Buy and Sell, and Wait below.
+// left, "Prices" over the five rows of kind, stock, price, Buy and Sell, and Wait below. The
+// date box widens to the left for a long date, up to 24 columns.
 // The box or button with the focus is marked with ">". Like the window it is hidden until
 // the game has started, and the rules write into it only through GameView.
 class MainScreen final : public GameView {
@@ -61,10 +56,12 @@ class MainScreen final : public GameView {
     bool shown() const { return shown_; }
 
     // Tab and Shift+Tab follow the window's Tab order; the arrow keys go to the nearest box or
-    // button that way. Enter and Space press a button; the row's boxes take what is typed.
-    // F10 and Alt with File's, Options' or Help's first letter open the menus; Ctrl+L, Ctrl+S
-    // and F1 are Load, Save and Info.
-    ScreenAction handle(const Key &key);
+    // button that way. Enter and Space press a button. The row's boxes edit their text as a
+    // prompt does: once a box has taken a key other than an arrow, Left and Right move its
+    // cursor and leave the box at its ends. F10 and Alt with File's, Options' or Help's first
+    // letter open the menus; the menus' shortcuts choose their items. What the key asks the
+    // game to do, if anything.
+    std::optional<PlayerAction> handle(const Key &key);
 
     const Control &focus() const { return order_[focus_]; }
     const MenuBar &menuBar() const { return menuBar_; }
@@ -79,13 +76,14 @@ class MainScreen final : public GameView {
         Position at; // the box's or button's first column, relative to the screen's area
         int width;
     };
-    static Placed placeOf(const Control &control);
-    std::u32string &textOf(const Control &box);
+    Placed placeOf(const Control &control) const;
     const std::u32string &textOf(const Control &box) const;
+    LineEditor &editorOf(const Control &box);
     void moveFocus(Key::Code arrow);
 
     std::vector<Control> order_;
     std::size_t focus_ = 0;
+    bool editing_ = false; // the focused box has taken a key other than an arrow
     MenuBar menuBar_;
     bool shown_ = false;
     bool ended_ = false;
@@ -94,8 +92,8 @@ class MainScreen final : public GameView {
     std::u32string money_;
     std::u32string workers_;
     std::u32string date_;
-    PerKind<std::u32string> stock_;
-    PerKind<std::u32string> price_;
+    PerKind<LineEditor> stock_;
+    PerKind<LineEditor> price_;
 };
 
 } // namespace kelvaro

@@ -1,5 +1,8 @@
 #include "tui/text.h"
 
+#include <algorithm>
+#include <cwchar>
+
 namespace kelvaro {
 
 namespace {
@@ -77,27 +80,25 @@ std::string toUtf8(std::u32string_view text) {
 }
 
 int columnsOf(char32_t c) {
-    if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x200B && c <= 0x200F) || c == 0xFE0F)
-        return 0;
-    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
-                      (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-                      (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
-                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
-                      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
-    return wide ? 2 : 1;
+    const int columns = ::wcwidth(static_cast<wchar_t>(c));
+    return columns < 0 ? 1 : columns;
+}
+
+int columnsOf(std::u32string_view text) {
+    int columns = 0;
+    for (const char32_t c : text)
+        columns += columnsOf(c);
+    return columns;
 }
 
 std::u32string fittingStart(std::u32string_view text, int columns) {
-    std::u32string result;
-    for (const char32_t c : text) {
-        columns -= columnsOf(c);
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        columns -= columnsOf(text[end]);
         if (columns < 0)
             break;
-        result.push_back(c);
     }
-    return result;
+    return std::u32string(text.substr(0, end));
 }
 
 std::vector<std::u32string> splitLines(std::u32string_view text) {
@@ -109,6 +110,39 @@ std::vector<std::u32string> splitLines(std::u32string_view text) {
             lines.back().push_back(c);
     }
     return lines;
+}
+
+std::vector<std::u32string> wrappedLines(const std::vector<std::u32string> &lines, int columns) {
+    columns = std::max(columns, 1);
+    std::vector<std::u32string> result;
+    for (const std::u32string &line : lines) {
+        std::u32string_view rest = line;
+        for (;;) {
+            const std::u32string full = fittingStart(rest, columns);
+            if (full.size() == rest.size()) {
+                result.emplace_back(rest);
+                break;
+            }
+            // Break after the last blank that fits; a line without one breaks where it is full.
+            std::size_t cut = full.size();
+            const std::size_t blank = full.find_last_of(U' ');
+            if (rest[cut] != U' ' && blank != std::u32string::npos &&
+                full.find_first_not_of(U' ') < blank)
+                cut = blank;
+            else if (cut == 0)
+                cut = 1; // a character wider than the lines still takes one
+            std::u32string broken(rest.substr(0, cut));
+            while (!broken.empty() && broken.back() == U' ')
+                broken.pop_back();
+            result.push_back(std::move(broken));
+            rest.remove_prefix(cut);
+            const std::size_t next = rest.find_first_not_of(U' ');
+            if (next == std::u32string_view::npos)
+                break;
+            rest.remove_prefix(next);
+        }
+    }
+    return result;
 }
 
 } // namespace kelvaro

@@ -1,10 +1,7 @@
 #include "tui/text_game.h"
 
-#include "core/day_advance.h"
-#include "core/game_start.h"
-#include "core/menu_commands.h"
 #include "core/screen_texts.h"
-#include "core/trading.h"
+#include "tui/text.h"
 
 namespace kelvaro {
 
@@ -24,14 +21,20 @@ std::string tooSmallText(TerminalSize size) {
 Key KeyReader::next(const std::function<void(Canvas &)> &paint) {
     for (;;) {
         const TerminalSize size = terminal_.size();
-        Canvas canvas(size.width, size.height);
         const bool tooSmall =
             size.width < MainScreen::minimumWidth || size.height < MainScreen::minimumHeight;
-        if (tooSmall)
-            canvas.write(0, 0, tooSmallText(size), Style::Water);
-        else
-            paint(canvas);
-        terminal_.show(canvas);
+        if (!terminal_.keyWaiting()) {
+            Canvas canvas(size.width, size.height);
+            if (tooSmall) {
+                int row = 0;
+                for (const std::u32string &line :
+                     wrappedLines(splitLines(fromUtf8(tooSmallText(size))), size.width))
+                    canvas.write(row++, 0, line, Style::Water);
+            } else {
+                paint(canvas);
+            }
+            terminal_.show(canvas);
+        }
 
         const std::optional<Key> key = terminal_.nextKey();
         if (!key)
@@ -74,65 +77,21 @@ std::string TerminalDialogs::promptText(const std::string &prompt,
 }
 
 TextGame::TextGame(Terminal &terminal, Platform &platform, SaveSlot &saveSlot)
-    : keys_(terminal), platform_(platform), saveSlot_(saveSlot), dialogs_(keys_, screen_) {}
+    : keys_(terminal), dialogs_(keys_, screen_), ports_{dialogs_, screen_, platform, saveSlot} {}
 
 int TextGame::run() {
     try {
-        startGame(state_, dialogs_, screen_, platform_);
+        beginGame(state_, ports_);
         screen_.show();
         while (!screen_.ended()) {
             const Key key = keys_.next([this](Canvas &canvas) { screen_.draw(canvas); });
-            perform(screen_.handle(key));
+            if (const std::optional<PlayerAction> action = screen_.handle(key))
+                performAction(state_, *action, ports_);
         }
     } catch (const GameInterrupted &interrupted) {
         return interrupted.exitStatus;
     }
     return 0;
-}
-
-void TextGame::perform(const ScreenAction &action) {
-    switch (action.kind) {
-    case ScreenAction::Kind::Buy:
-        buyFish(state_, action.fish, dialogs_, screen_, platform_);
-        return;
-    case ScreenAction::Kind::Sell:
-        sellFish(state_, action.fish, dialogs_, screen_, platform_);
-        return;
-    case ScreenAction::Kind::Wait:
-        advanceDay(state_, dialogs_, screen_, platform_);
-        return;
-    case ScreenAction::Kind::Nothing:
-    case ScreenAction::Kind::Menu:
-        break;
-    }
-    switch (action.command) {
-    case MenuCommand::NewGame:
-        newGame(state_, dialogs_, screen_, platform_);
-        break;
-    case MenuCommand::Load:
-        loadGame(state_, saveSlot_, dialogs_, screen_);
-        break;
-    case MenuCommand::Save:
-        saveGame(state_, saveSlot_, dialogs_);
-        break;
-    case MenuCommand::Quit:
-        quitIfConfirmed(dialogs_, screen_);
-        break;
-    case MenuCommand::RenameCompany:
-        renameCompany(state_, dialogs_, screen_);
-        break;
-    case MenuCommand::Info:
-        showInfo(dialogs_);
-        break;
-    case MenuCommand::Credits:
-        showCredits(dialogs_);
-        break;
-    case MenuCommand::NewRelease:
-        showNewRelease(dialogs_);
-        break;
-    case MenuCommand::None:
-        break; // Skinz > Standard
-    }
 }
 
 } // namespace kelvaro

@@ -1,24 +1,27 @@
 #pragma once
 
+#include "core/action_routing.h"
 #include "core/game_state.h"
 #include "core/platform.h"
-#include "core/user_dialogs.h"
 #include "core/saved_game.h"
+#include "core/user_dialogs.h"
 #include "tui/dialog.h"
 #include "tui/screen.h"
 #include "tui/terminal.h"
 
 #include <functional>
+#include <string>
 
 namespace kelvaro {
 
-// The one line shown instead of the game while the terminal is smaller than 80x24:
-// "Kelvaro needs 80x24, not 60x20." It fits in 40 columns.
+// The text shown instead of the game while the terminal is smaller than 80x24:
+// "Kelvaro needs 80x24, not 60x20.", broken into lines as narrow as the terminal.
 std::string tooSmallText(TerminalSize size);
 
-// Shows the screen that `paint` draws, redrawn after every key and on every change of the
-// terminal's size, and gives the next key that is meant for it. While the terminal is too
-// small it says so in one line and keeps the keys back. Throws GameInterrupted when the
+// Shows the screen that `paint` draws, redrawn after every key that is not followed at once by
+// another (a paste is drawn once) and on every change of the terminal's size, and gives the
+// next key that is meant for it. While the terminal is too small it says so and keeps the
+// keys back. Throws GameInterrupted when the
 // program must end at once: Ctrl+C, a signal, or the terminal gone.
 class KeyReader {
   public:
@@ -54,7 +57,8 @@ class TerminalDialogs final : public UserDialogs {
 };
 
 // The game in the terminal: it holds the one game, shows it on the MainScreen, and turns the
-// player's keys into the game's rules, as the window does with its buttons and menus.
+// player's keys into the player's actions for the rules, as the window does with its buttons
+// and menus.
 class TextGame {
   public:
     // The ports stay owned by the caller and must outlive the game.
@@ -69,13 +73,10 @@ class TextGame {
     const GameState &state() const { return state_; }
 
   private:
-    void perform(const ScreenAction &action);
-
     KeyReader keys_;
-    Platform &platform_;
-    SaveSlot &saveSlot_;
     MainScreen screen_;
     TerminalDialogs dialogs_;
+    GamePorts ports_;
     GameState state_;
 };
 

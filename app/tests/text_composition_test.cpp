@@ -24,6 +24,7 @@ class TypingTerminal final : public Terminal {
         keys_.pop_front();
         return key;
     }
+    bool keyWaiting() override { return false; }
     int stopStatus() const override { return 143; }
 
   private:
@@ -32,8 +33,7 @@ class TypingTerminal final : public Terminal {
 
 TEST(TextProgramTest, playsInTheSystemsLanguageAndSavesToTheUsersSettings) {
     const Key enter = Key::of(Key::Code::Enter);
-    TypingTerminal terminal(
-        {enter, enter, enter, Key::typed(U'Q'), enter, Key::of(Key::Code::CtrlS)});
+    TypingTerminal terminal({enter, enter, enter, Key::typed(U'Q'), enter, Key::control('S')});
     const std::unique_ptr<TextProgram> program = composeTextProgram(terminal);
     EXPECT_EQ(program->game.run(), 143);
 

@@ -19,16 +19,33 @@ begin_tmux_session() {
   mkdir -p "$XDG_CONFIG_HOME" "$HOME"
 }
 
-tmux_() { tmux -S "$work/tmux.socket" -f /dev/null "$@"; }
+# Each server gets a socket of its own: a server that is still going away after kill-server,
+# or after its last pane ended, would take the next session's client down with it.
+tmux_server=0
+tmux_() { tmux -S "$work/tmux.$tmux_server.socket" -f /dev/null "$@"; }
 
-# Starts the command in a detached pane of 100 columns and 30 lines.
+# Starts the command in a detached pane of 100 columns and 30 lines, on a new server.
 start_pane() {
+  tmux_server=$((tmux_server + 1))
   tmux_ new-session -d -x 100 -y 30 "$@"
 }
 
 end_tmux() { tmux_ kill-server 2>/dev/null || true; }
 
-screen_text() { tmux_ capture-pane -p; }
+# The pane's text, read whole before anything looks at it: a reader that stops early would
+# leave tmux with a broken pipe, which pipefail takes for a failure.
+screen_text() {
+  local text
+  text="$(tmux_ capture-pane -p)" || return 1
+  printf '%s\n' "$text"
+}
+
+# Whether the pane shows the text now.
+screen_shows() {
+  local text
+  text="$(screen_text)" || return 1
+  grep -qF -- "$1" <<<"$text"
+}
 
 keys() { tmux_ send-keys "$@"; }
 
@@ -36,7 +53,7 @@ keys() { tmux_ send-keys "$@"; }
 wait_for_screen() {
   local tries
   for tries in $(seq 1 100); do
-    screen_text | grep -qF -- "$1" && return 0
+    screen_shows "$1" && return 0
     sleep 0.1
   done
   screen_text >&2
@@ -65,11 +82,12 @@ quit_terminal_game() {
 }
 
 # Presses Enter on every plain message (caption "Kelvaro") the day brings, until none has been
-# on the screen for half a second.
+# on the screen for half a second. The frame reads as "lq" where the terminal draws it with
+# the VT100's line-drawing set (TERM=vt100).
 answer_terminal_messages() {
   local quiet=0
   while [ "$quiet" -lt 5 ]; do
-    if screen_text | grep -qF '┌─ Kelvaro ─'; then
+    if grep -qE '(┌─|lq) Kelvaro (─|q)' <<<"$(screen_text)"; then
       keys Enter
       quiet=0
     else
@@ -81,7 +99,9 @@ answer_terminal_messages() {
 
 # What a box on the row with the label shows: the first, second, ... bracketed box after it.
 box_after() {
-  screen_text | grep -F -- "$1" | head -n 1 | sed 's/.*'"$1"'//' |
+  local line
+  line="$(screen_text | grep -F -m 1 -- "$1" || true)"
+  sed 's/.*'"$1"'//' <<<"$line" |
     grep -o '\[[^]]*\]' | sed -n "${2:-1}p" | tr -d '[]' | sed 's/ *$//'
 }
 

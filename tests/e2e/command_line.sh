@@ -25,7 +25,7 @@ run_headless() {
 for option in --help -h; do
   run_headless "$option"
   [ "$status" -eq 0 ] || fail "$option ended with status $status"
-  grep -q '^Usage: .*kelvaro \[options\]$' "$out" || fail "$option printed no usage line"
+  grep -q '^Usage: kelvaro \[options\]$' "$out" || fail "$option printed no usage line naming kelvaro"
   grep -q 'fish-breeding business game' "$out" || fail "$option does not say what the game is"
   grep -q -- '-v, --version' "$out" || fail "$option does not list --version"
   grep -q -- '-t, --text' "$out" || fail "$option does not list --text"

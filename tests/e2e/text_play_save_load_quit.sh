@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
 # Plays the built game in a terminal (tmux, 100x30) as a player would: answers the greetings,
 # names the company, buys and sells angler, waits a day, saves with Ctrl+S, loads with Ctrl+L
-# under a new name, and quits through File > Quit. Checks the screen after each step, that the
-# saved game holds what the screen showed, and that the program ends with status 0.
+# under a new name typed with the editing keys, shows Info with F1, and quits through File >
+# Quit. Checks the screen after each step, that the saved game holds what the screen showed,
+# and that the program ends with status 0. The game runs under the terminal type given, so
+# that the keys are read alike under each.
 #
-# Usage: text_play_save_load_quit.sh PATH_TO_KELVARO
+# Usage: text_play_save_load_quit.sh PATH_TO_KELVARO [TERM]
 set -euo pipefail
 
 program="$1"
+term="${2:-screen}"
 source "$(dirname "$0")/../../scripts/lib/tmux_session.sh"
 begin_tmux_session
 saved="$XDG_CONFIG_HOME/quira/quira.conf"
 
-start_pane env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 TERM=screen \
+start_pane env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 TERM="$term" \
   XDG_CONFIG_HOME="$XDG_CONFIG_HOME" sh -c "'$program' --text; echo \$? >'$work/status'"
 start_terminal_game "Reef Traders"
 [ "$(box_after 'Money ')" = 1000 ] || fail "the money box shows '$(box_after 'Money ')'"
 [ "$(box_after 'Angler:')" = 0 ] || fail "the angler stock shows '$(box_after 'Angler:')'"
-screen_text | grep -qF 'Money >[1000' || fail "the focus is not in the money box"
+screen_shows 'Money >[1000' || fail "the focus is not in the money box"
 
 # Three steps of Tab reach the angler row's Buy; the amount is typed at the prompt.
 keys Tab Tab Tab Enter
@@ -26,7 +29,7 @@ keys 5 Enter
 answer_terminal_messages
 bought="$(box_after 'Angler:')"
 [ "$bought" -gt 0 ] || fail "no angler were bought: '$bought'"
-screen_text | grep -qF '>[ Buy ]' || fail "the focus left the Buy button"
+screen_shows '>[ Buy ]' || fail "the focus left the Buy button"
 
 # One more step is the Sell beside it.
 keys Tab Enter
@@ -52,25 +55,34 @@ for kind in 1 2 3 4 5; do
 done
 grep -q '^datum=.' "$saved" || fail "no date saved"
 
-# Load asks for a new name; the loaded date shows in the saved form.
+# Load asks for a new name, typed here with Backspace as DEL and as ^H, Home, Delete and End;
+# the loaded date shows whole in the saved form.
 keys C-l
 wait_for_screen "Please give a new name:"
-keys -l "Second Co"
+keys -l "Xecond Cqq"
+keys BSpace C-h Home Delete
+keys -l S
+keys End
+keys -l o
 keys Enter
 wait_for_screen "Kelvaro - Second Co"
-screen_text | grep -qF "  Second Co" || fail "the name label does not show the new name"
+screen_shows "  Second Co" || fail "the name label does not show the new name"
 datum="$(sed -n 's/^datum=//p' "$saved")"
-[ "$(box_after 'Date ')" = "${datum:0:17}" ] || fail "the date box shows '$(box_after 'Date ')', saved '$datum'"
+[ "$(box_after 'Date ')" = "$datum" ] || fail "the date box shows '$(box_after 'Date ')', saved '$datum'"
+
+keys F1
+wait_for_screen "Kelvaro v2.8"
+keys Enter
 
 # File > Quit, answered Yes with Enter.
 quit_terminal_game Enter
-echo "played a start, a Buy, a Sell, a Wait, a Save, a Load and Quit in the terminal"
+echo "played a start, a Buy, a Sell, a Wait, a Save, a Load, Info and Quit under TERM=$term"
 
 # Once more as a German player, on a system whose C library has no German tables: the month
 # names come from Qt's, and the euro sign and the umlauts still reach the screen.
 end_tmux
 rm -f "$work/status"
-start_pane env -u LC_ALL -u LC_CTYPE LANG=de_DE.UTF-8 TERM=screen \
+start_pane env -u LC_ALL -u LC_CTYPE LANG=de_DE.UTF-8 TERM="$term" \
   XDG_CONFIG_HOME="$work/config-de" sh -c "'$program' --text; echo \$? >'$work/status'"
 start_terminal_game "Zeeën"
 months='(Januar|Februar|März|April|Mai|Juni|Juli|August|September|Oktober|November|Dezember)'

@@ -4,9 +4,9 @@
 
 #include "core/english_date_texts.h"
 #include "core/mixing_random.h"
-#include "support/memory_settings_store.h"
 #include "support/fixed_clock.h"
 #include "support/iso_date_time_text.h"
+#include "support/memory_settings_store.h"
 #include "support/scripted_terminal.h"
 #include "tui/text_game.h"
 

@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Characters, CharacterColumns,
                          ::testing::Values(ColumnsCase{U'a', 1}, ColumnsCase{U'€', 1},
                                            ColumnsCase{U'ä', 1}, ColumnsCase{U'я', 1},
                                            ColumnsCase{U'月', 2}, ColumnsCase{U'월', 2},
-                                           ColumnsCase{U'\u0301', 0}));
+                                           ColumnsCase{U'\u0301', 0}, ColumnsCase{U'☕', 2},
+                                           ColumnsCase{U'\u200B', 0}));
 
 TEST(Canvas, givesAWideCharacterTwoColumns) {
     Canvas canvas(8, 1);
@@ -88,6 +89,28 @@ TEST(Canvas, givesAWideCharacterTwoColumns) {
     EXPECT_EQ(canvas.line(0), "09 12月");
     EXPECT_EQ(canvas.at(0, 6).character, coveredCell);
     EXPECT_EQ(canvas.at(0, 7).character, U' ');
+}
+
+TEST(Canvas, keepsACombiningMarkOnItsCharacter) {
+    Canvas canvas(4, 1);
+    canvas.write(0, 0, U"e\u0301\u0301x", Style::Box);
+    EXPECT_EQ(canvas.line(0), "e\u0301\u0301x");
+    EXPECT_EQ(canvas.at(0, 0).marks, U"\u0301\u0301");
+    EXPECT_EQ(canvas.at(0, 1).character, U'x');
+    canvas.write(0, 0, U"a", Style::Box);
+    EXPECT_EQ(canvas.line(0), "ax");
+}
+
+TEST(Canvas, blanksWhatRemainsOfAWideCharacterWrittenOver) {
+    Canvas canvas(6, 2);
+    canvas.write(0, 0, U"日本語", Style::Box);
+    canvas.write(0, 1, U"x", Style::Name);
+    canvas.write(0, 4, U"y", Style::Name);
+    EXPECT_EQ(canvas.line(0), " x本y");
+    canvas.write(1, 0, U"日本語", Style::Box);
+    canvas.write(1, 1, U"月", Style::Name);
+    EXPECT_EQ(canvas.line(1), " 月 語");
+    EXPECT_EQ(canvas.at(1, 3).character, U' ');
 }
 
 TEST(Canvas, blanksAWideCharacterCutByTheEdge) {

@@ -114,6 +114,16 @@ TEST(DialogDrawn, promptShowsItsLineWithTheCursorInIt) {
     EXPECT_EQ(canvas.cursor(), (Position{11, 24}));
 }
 
+TEST(DialogDrawn, promptPutsItsCursorAfterWideCharactersByTheirColumns) {
+    Canvas canvas(80, 24);
+    Dialog dialog = Dialog::prompt("Kelvaro", "How many fish do you want to buy?");
+    for (const char32_t c : std::u32string(U"日本語"))
+        dialog.handle(Key::typed(c));
+    dialog.draw(canvas);
+    EXPECT_EQ(canvas.line(11), "                  │  [日本語                              ]  │");
+    EXPECT_EQ(canvas.cursor(), (Position{11, 28}));
+}
+
 TEST(DialogDrawn, breaksALineTooLongForTheScreenAtABlank) {
     Canvas canvas(80, 24);
     Dialog::message("Save",
@@ -129,6 +139,16 @@ TEST(DialogDrawn, breaksALineTooLongForTheScreenAtABlank) {
     EXPECT_EQ(lines[11], " │      " + std::string(68, 'x') + "  │");
     EXPECT_EQ(lines[12],
               " │      xx is locked by another program                                       │");
+}
+
+TEST(DialogDrawn, startsNoBrokenLineWithABlank) {
+    Canvas canvas(80, 24);
+    Dialog::message("Save", std::string(68, 'x') + "   locked", MessageIcon::Exclamation)
+        .draw(canvas);
+    const std::vector<std::string> lines = canvas.lines();
+    EXPECT_EQ(lines[10], " │  (!) " + std::string(68, 'x') + "  │");
+    EXPECT_EQ(lines[11],
+              " │      locked                                                                │");
 }
 
 } // namespace

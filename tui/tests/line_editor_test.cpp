@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"deleteAtTheEnd", typed(U"Fish") + std::vector{deleteKey}, U"Fish", 4},
         EditCase{"rightStopsAtTheEnd", typed(U"ab") + std::vector{right, right}, U"ab", 2},
         EditCase{"leftStopsAtTheStart", std::vector{left}, U"", 0},
+        EditCase{"aMarkMovesWithItsCharacter", typed(U"ae\u0301b") + std::vector{left, left},
+                 U"ae\u0301b", 1},
+        EditCase{"deleteTakesACharacterWithItsMark",
+                 typed(U"ae\u0301b") + std::vector{home, right, deleteKey}, U"ab", 1},
+        EditCase{"backspaceTakesACharacterWithItsMark", typed(U"ae\u0301") + std::vector{backspace},
+                 U"a", 1},
         EditCase{"altAndControlKeysTypeNothing",
                  std::vector{Key::withAlt(U'f'), Key::typed(U'\x01'), Key::typed(U'\x7F'), f10},
                  U"", 0}),
@@ -72,6 +78,19 @@ TEST(LineEditorShown, scrollsSoThatTheCursorStaysInView) {
     const LineEditor::Shown start = editor.shown(5);
     EXPECT_EQ(toUtf8(start.text), "01234");
     EXPECT_EQ(start.cursorColumn, 0);
+}
+
+TEST(LineEditorShown, placesTheCursorByColumns) {
+    LineEditor editor;
+    editor.setText(U"日本語e\u0301");
+    const LineEditor::Shown all = editor.shown(10);
+    EXPECT_EQ(toUtf8(all.text), "日本語e\u0301");
+    EXPECT_EQ(all.cursorColumn, 7);
+    // Four columns: the cursor's and 本語's after it; 日 scrolls out whole.
+    editor.handle(left);
+    const LineEditor::Shown narrow = editor.shown(5);
+    EXPECT_EQ(toUtf8(narrow.text), "本語e\u0301");
+    EXPECT_EQ(narrow.cursorColumn, 4);
 }
 
 } // namespace

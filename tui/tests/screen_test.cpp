@@ -76,7 +76,7 @@ TEST_F(MainScreenTest, showsWhatTheWindowShowsInEightyColumns) {
                            "",
                            "",
                            "",
-                           " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+S Save   Ctrl+L Load "
+                           " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+L Load   Ctrl+S Save "
                            "  F1 Info",
                        }));
 }
@@ -99,7 +99,7 @@ TEST_F(MainScreenTest, sitsInTheMiddleOfALargerTerminal) {
     playing();
     const std::vector<std::string> lines = drawn(100, 30);
     EXPECT_EQ(lines[5], "            Reef Traders");
-    EXPECT_EQ(lines[29], " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+S Save   Ctrl+L Load   "
+    EXPECT_EQ(lines[29], " F10 Menu   Tab/arrows Move   Enter Press   Ctrl+L Load   Ctrl+S Save   "
                          "F1 Info");
 }
 
@@ -172,64 +172,73 @@ using F = FishKind;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ScreenArrows,
-    ::testing::Values(ArrowCase{"upFromMoney", {up}, {Kind::Workers}},
-                      ArrowCase{"upUpFromMoney", {up, up}, {Kind::Date}},
-                      ArrowCase{"upFromTheDateToTheEelsRow", {up, up, up}, {Kind::Stock, F::Eels}},
-                      ArrowCase{"rightFromMoney", {right}, {Kind::Stock, F::Carp}},
-                      ArrowCase{"rightAlongARow", {right, right, right}, {Kind::Buy, F::Carp}},
-                      ArrowCase{"rightToSell", {right, right, right, right}, {Kind::Sell, F::Carp}},
-                      ArrowCase{"upARowOfBuys", {right, right, right, up}, {Kind::Buy, F::Trout}},
-                      ArrowCase{"downToWait", {right, down}, {Kind::Wait}},
-                      ArrowCase{"leftFromTheRows", {right, left}, {Kind::Money}},
-                      ArrowCase{"downStopsAtWait", {right, down, down}, {Kind::Wait}}),
+    ::testing::Values(
+        ArrowCase{"upFromMoney", {up}, {Kind::Workers}},
+        ArrowCase{"upUpFromMoney", {up, up}, {Kind::Date}},
+        ArrowCase{"upFromTheDateToTheEelsRow", {up, up, up}, {Kind::Stock, F::Eels}},
+        ArrowCase{"rightFromMoney", {right}, {Kind::Stock, F::Carp}},
+        ArrowCase{"rightAlongARow", {right, right, right}, {Kind::Buy, F::Carp}},
+        ArrowCase{"rightToSell", {right, right, right, right}, {Kind::Sell, F::Carp}},
+        ArrowCase{"upARowOfBuys", {right, right, right, up}, {Kind::Buy, F::Trout}},
+        ArrowCase{"downToWait", {right, down}, {Kind::Wait}},
+        ArrowCase{"leftFromTheRows", {right, left}, {Kind::Money}},
+        ArrowCase{"downStopsAtWait", {right, down, down}, {Kind::Wait}},
+        ArrowCase{"leftFromCarpsPriceToItsStock", {right, right, left}, {Kind::Stock, F::Carp}},
+        ArrowCase{"leftMovesTheCursorInAnEditedBox",
+                  {right, Key::typed(U'4'), left},
+                  {Kind::Stock, F::Carp}},
+        ArrowCase{"leftLeavesAnEditedBoxAtItsStart",
+                  {right, Key::typed(U'4'), left, left, left},
+                  {Kind::Money}},
+        ArrowCase{
+            "rightLeavesAnEditedBoxAtItsEnd", {right, home, right, right}, {Kind::Price, F::Carp}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ActionCase {
     const char *name;
     std::vector<Key> keys;
-    ScreenAction action;
+    std::optional<PlayerAction> action;
 };
 
 class ScreenActions : public MainScreenTest, public ::testing::WithParamInterface<ActionCase> {};
 
-TEST_P(ScreenActions, askTheGameForTheirCommand) {
+TEST_P(ScreenActions, askTheGameForTheirAction) {
     playing();
-    ScreenAction action;
+    std::optional<PlayerAction> action;
     for (const Key &key : GetParam().keys)
         action = screen.handle(key);
     EXPECT_EQ(action, GetParam().action);
 }
 
-using S = ScreenAction::Kind;
+using P = PlayerAction;
+using C = MenuCommand;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ScreenActions,
     ::testing::Values(
-        ActionCase{"enterOnBuy", {tab, tab, tab, enter}, {S::Buy, F::Angler}},
-        ActionCase{"spaceOnSell", {tab, tab, tab, tab, space}, {S::Sell, F::Angler}},
+        ActionCase{"enterOnBuy", {tab, tab, tab, enter}, P::buy(F::Angler)},
+        ActionCase{"spaceOnSell", {tab, tab, tab, tab, space}, P::sell(F::Angler)},
         ActionCase{"enterOnWait",
                    {backTab, backTab, backTab, backTab, backTab, backTab, backTab,
                     backTab, backTab, backTab, backTab, backTab, backTab, backTab,
                     backTab, backTab, backTab, backTab, backTab, enter},
-                   {S::Wait}},
-        ActionCase{"enterOnTheBuyOfTrout", {right, right, right, up, enter}, {S::Buy, F::Trout}},
-        ActionCase{"enterOnABoxPressesNothing", {enter}, {}},
-        ActionCase{"ctrlLLoads", {ctrlL}, {S::Menu, F::Angler, MenuCommand::Load}},
-        ActionCase{"ctrlSSaves", {ctrlS}, {S::Menu, F::Angler, MenuCommand::Save}},
-        ActionCase{"f1ShowsInfo", {f1}, {S::Menu, F::Angler, MenuCommand::Info}},
-        ActionCase{"f10ThenDownDownDownEnterQuits",
-                   {f10, down, down, down, enter},
-                   {S::Menu, F::Angler, MenuCommand::Quit}},
+                   P::wait()},
+        ActionCase{"enterOnTheBuyOfTrout", {right, right, right, up, enter}, P::buy(F::Trout)},
+        ActionCase{"enterOnABoxPressesNothing", {enter}, std::nullopt},
+        ActionCase{"ctrlLLoads", {ctrlL}, P::menu(C::Load)},
+        ActionCase{"ctrlSSaves", {ctrlS}, P::menu(C::Save)},
+        ActionCase{"f1ShowsInfo", {f1}, P::menu(C::Info)},
+        ActionCase{"ctrlSInABoxStillSaves", {right, Key::typed(U'4'), ctrlS}, P::menu(C::Save)},
+        ActionCase{"otherCtrlLettersDoNothing", {tab, tab, tab, Key::control('B')}, std::nullopt},
+        ActionCase{"otherFunctionKeysDoNothing", {tab, tab, tab, Key::function(2)}, std::nullopt},
+        ActionCase{
+            "f10ThenDownDownDownEnterQuits", {f10, down, down, down, enter}, P::menu(C::Quit)},
         ActionCase{"altHThenDownEnterShowsCredits",
                    {Key::withAlt(U'h'), down, enter},
-                   {S::Menu, F::Angler, MenuCommand::Credits}},
-        ActionCase{"altOThenEnterRenames",
-                   {Key::withAlt(U'O'), enter},
-                   {S::Menu, F::Angler, MenuCommand::RenameCompany}},
-        ActionCase{"keysInAMenuPressNoButton",
-                   {tab, tab, tab, f10, enter},
-                   {S::Menu, F::Angler, MenuCommand::NewGame}},
-        ActionCase{"otherAltLettersDoNothing", {Key::withAlt(U'x'), enter}, {}}),
+                   P::menu(C::Credits)},
+        ActionCase{"altOThenEnterRenames", {Key::withAlt(U'O'), enter}, P::menu(C::RenameCompany)},
+        ActionCase{"keysInAMenuPressNoButton", {tab, tab, tab, f10, enter}, P::menu(C::NewGame)},
+        ActionCase{"otherAltLettersDoNothing", {Key::withAlt(U'x'), enter}, std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainScreenTest, aRowsBoxTakesTypingThatTheNextShowReplaces) {
@@ -238,6 +247,19 @@ TEST_F(MainScreenTest, aRowsBoxTakesTypingThatTheNextShowReplaces) {
     EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "042");
     screen.showStock(F::Carp, 7);
     EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "7");
+}
+
+TEST_F(MainScreenTest, aRowsBoxEditsAsThePromptDoesWithTheCursorShown) {
+    playing();
+    press({right, home, Key::typed(U'1'), end, Key::typed(U'5'), left, deleteKey, home});
+    EXPECT_EQ(screen.boxText({Kind::Stock, F::Carp}), "10");
+    press({Key::typed(U'日')});
+    Canvas canvas(80, 24);
+    screen.draw(canvas);
+    EXPECT_EQ(canvas.line(16),
+              "      Money  [1000             ] Carp:  >[日10    ] [100   ]  [ Buy ] "
+              "[ Sell ]");
+    EXPECT_EQ(canvas.cursor(), (Position{16, 44}));
 }
 
 TEST_F(MainScreenTest, theMoneyBoxTakesNoTyping) {

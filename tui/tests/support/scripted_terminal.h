@@ -15,17 +15,22 @@ class ScriptedTerminal final : public Terminal {
   public:
     explicit ScriptedTerminal(TerminalSize size = {80, 24}) : size_(size) {}
 
-    void press(Key key) { keys_.push_back(key); }
+    void press(Key key) { keys_.push_back({key}); }
     void press(std::initializer_list<Key> keys) {
         for (const Key &key : keys)
-            keys_.push_back(key);
+            keys_.push_back({key});
     }
     void type(const std::u32string &text) {
         for (const char32_t c : text)
-            keys_.push_back(Key::typed(c));
+            keys_.push_back({Key::typed(c)});
+    }
+    // The text comes at once, as a paste does: the terminal has its keys waiting.
+    void paste(const std::u32string &text) {
+        for (const char32_t c : text)
+            keys_.push_back({Key::typed(c), true});
     }
     // The terminal takes the size, and the next key read is Resize.
-    void resizeTo(TerminalSize size) { keys_.push_back(size); }
+    void resizeTo(TerminalSize size) { keys_.push_back({size}); }
     bool allKeysUsed() const { return keys_.empty(); }
 
     TerminalSize size() const override { return size_; }
@@ -33,7 +38,7 @@ class ScriptedTerminal final : public Terminal {
     std::optional<Key> nextKey() override {
         if (keys_.empty())
             return std::nullopt;
-        const std::variant<Key, TerminalSize> step = keys_.front();
+        const std::variant<Key, TerminalSize> step = keys_.front().step;
         keys_.pop_front();
         if (const auto *size = std::get_if<TerminalSize>(&step)) {
             size_ = *size;
@@ -41,6 +46,7 @@ class ScriptedTerminal final : public Terminal {
         }
         return std::get<Key>(step);
     }
+    bool keyWaiting() override { return !keys_.empty() && keys_.front().pasted; }
     int stopStatus() const override { return 143; }
 
     std::vector<std::vector<std::string>> screens;
@@ -48,7 +54,11 @@ class ScriptedTerminal final : public Terminal {
 
   private:
     TerminalSize size_;
-    std::deque<std::variant<Key, TerminalSize>> keys_;
+    struct Step {
+        std::variant<Key, TerminalSize> step;
+        bool pasted = false;
+    };
+    std::deque<Step> keys_;
 };
 
 // Shorter names for the keys in the tests' scripts.
@@ -64,10 +74,10 @@ inline const Key home = Key::of(Key::Code::Home);
 inline const Key end = Key::of(Key::Code::End);
 inline const Key backspace = Key::of(Key::Code::Backspace);
 inline const Key deleteKey = Key::of(Key::Code::Delete);
-inline const Key f1 = Key::of(Key::Code::F1);
-inline const Key f10 = Key::of(Key::Code::F10);
-inline const Key ctrlL = Key::of(Key::Code::CtrlL);
-inline const Key ctrlS = Key::of(Key::Code::CtrlS);
+inline const Key f1 = Key::function(1);
+inline const Key f10 = Key::function(10);
+inline const Key ctrlL = Key::control('L');
+inline const Key ctrlS = Key::control('S');
 inline const Key ctrlC = Key::of(Key::Code::Interrupt);
 inline const Key space = Key::typed(U' ');
 
