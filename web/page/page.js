@@ -340,9 +340,16 @@ var kelvaroPage = (function () {
     if (!firstDialogShown) {
       firstDialogShown = true;
       performance.mark('kelvaro-first-dialog');
-      // The files are kept for playing offline once the player sees the game, not before.
-      if ('serviceWorker' in navigator)
-        setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 0);
+      // The manifest and the files kept for playing offline wait until the player sees the
+      // game, so that nothing else is fetched before the first greeting.
+      setTimeout(() => {
+        const manifest = document.createElement('link');
+        manifest.rel = 'manifest';
+        manifest.href = 'manifest.webmanifest';
+        document.head.append(manifest);
+        if ('serviceWorker' in navigator)
+          navigator.serviceWorker.register('sw.js').catch(() => {});
+      }, 0);
     }
     return new Promise((resolve) => {
       let answered = false;
