@@ -4,15 +4,24 @@
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -n "${game_pid:-}" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+    echo "the game (process $game_pid) is no longer running" >&2
+  fi
+  local log
+  for log in "${work:-/nonexistent}"/*.log; do
+    [ -s "$log" ] && { echo "--- ${log##*/}:" >&2; tail -n 20 "$log" >&2; }
+  done
   exit 1
 }
 
 # A display of our own; the screen size may be given. Xvfb picks a free display number itself
 # and writes it down once it accepts clients, so tests running side by side never race for
-# the same number.
+# the same number. -noreset: by default the server resets when its last client leaves and turns
+# away whoever connects meanwhile, as the game may between two checks or xdotool calls.
 start_x_server() {
   local screen="${1:-1024x768x24}" display="" tries
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for tries in $(seq 1 100); do
     display="$(cat "$work/display" 2>/dev/null || true)"
@@ -29,13 +38,27 @@ start_x_server() {
   fail "no X server could be started"
 }
 
-# The id of the one window whose title matches the pattern, waiting up to 20 seconds.
+# The id of the first visible window whose title matches the pattern, or nothing. A search
+# that meets a window being destroyed fails with an X error; that counts as nothing found yet.
+visible_window_titled() {
+  local ids
+  ids="$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)"
+  echo "${ids%%$'\n'*}"
+}
+
+# The id of the one window whose title matches the pattern, waiting up to 20 seconds. Polled
+# rather than "search --sync", which gives up at the first X error of a busy start-up.
 window_titled() {
-  local id
-  id="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)" ||
-    fail "no window titled like '$1' appeared"
-  [ -n "$id" ] || fail "no window titled like '$1' appeared"
-  echo "$id"
+  local id deadline=$((SECONDS + 20))
+  while [ "$SECONDS" -le "$deadline" ]; do
+    id="$(visible_window_titled "$1")"
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window titled like '$1' appeared"
 }
 
 # Gives the window the keyboard and presses the keys.
@@ -46,12 +69,28 @@ keys_to() {
   xdotool key --delay 50 "$@"
 }
 
+# Presses the keys in the window, the last of them Ctrl+C, and prints what that copied, as the
+# player would copy it. The clipboard is marked first and read until the window has replaced
+# the mark, so that a busy window cannot be read before it has handled the keys.
+copy_after() {
+  local id="$1" tries text
+  shift
+  printf 'nothing copied' | xclip -selection clipboard >/dev/null 2>&1
+  keys_to "$id" "$@"
+  for tries in $(seq 1 50); do
+    text="$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)"
+    [ "$text" != 'nothing copied' ] && break
+    sleep 0.1
+  done
+  echo "$text"
+}
+
 # Answers with Enter every plain message (caption "Kelvaro") that a day brings, until none
 # has been open for a second.
 answer_plain_messages() {
   local quiet=0 id
   while [ "$quiet" -lt 10 ]; do
-    id="$(xdotool search --onlyvisible --name '^Kelvaro$' 2>/dev/null | head -n 1 || true)"
+    id="$(visible_window_titled '^Kelvaro$')"
     if [ -n "$id" ]; then
       keys_to "$id" Return
       quiet=0

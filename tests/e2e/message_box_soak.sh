@@ -35,7 +35,7 @@ show_boxes() {
   done
   xdotool "${keys[@]}"
   sleep 0.2
-  open="$(xdotool search --onlyvisible --name '^Info$' 2>/dev/null | head -n 1 || true)"
+  open="$(visible_window_titled '^Info$')"
   [ -z "$open" ] || keys_to "$open" Return
   kill -0 "$game_pid" 2>/dev/null || fail "the program ended during the soak"
   shown=$((shown + count))

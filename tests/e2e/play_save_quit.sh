@@ -80,8 +80,8 @@ for size in 16 32 48 64 128; do
 done
 
 # Two steps of Tab from the money box reach the date box, which then selects its text.
-keys_to "$main" Tab Tab ctrl+c
-shown="$(timeout 5 xclip -o -selection clipboard)" || fail "the date box copied nothing"
+shown="$(copy_after "$main" Tab Tab ctrl+c)"
+[ "$shown" != 'nothing copied' ] || fail "the date box copied nothing"
 keys_to "$main" ctrl+s
 saved="$XDG_CONFIG_HOME/quira/quira.conf"
 wait_for_save "$saved"

@@ -27,9 +27,6 @@ wait_for_new_save() {
   fail "the save did not change $saved"
 }
 
-# What the focused box of the window holds, copied as the player would copy it.
-copied() { timeout 5 xclip -o -selection clipboard; }
-
 # 1. The window buys three angler and saves.
 "$program" >"$work/window-1.log" 2>&1 &
 game_pid=$!
@@ -85,8 +82,8 @@ xdotool key Return
 main="$(window_titled '^Kelvaro - Back Co$')"
 # Tab selects the whole text of the box it reaches: six steps from the money box reach the
 # angler's stock, eighteen more come round to the money box.
-keys_to "$main" Tab Tab Tab Tab Tab Tab ctrl+c
-[ "$(copied)" = "$terminal_angler" ] || fail "the window shows $(copied) angler, the terminal saved $terminal_angler"
-keys_to "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+c
-[ "$(copied)" = "$terminal_money" ] || fail "the window shows money $(copied), the terminal saved $terminal_money"
+shown="$(copy_after "$main" Tab Tab Tab Tab Tab Tab ctrl+c)"
+[ "$shown" = "$terminal_angler" ] || fail "the window shows $shown angler, the terminal saved $terminal_angler"
+shown="$(copy_after "$main" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+c)"
+[ "$shown" = "$terminal_money" ] || fail "the window shows money $shown, the terminal saved $terminal_money"
 echo "a game saved in the terminal loads in the window"
