@@ -11,6 +11,7 @@ import os
 import shutil
 import tempfile
 import threading
+import sys
 import unittest
 
 from selenium import webdriver
@@ -19,6 +20,11 @@ from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+
+# The page is served to the tests as scripts/run --web serves it to the player.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                                "lib"))
+from serve_page import Handler as QuietHandler  # noqa: E402
 
 PAGE_DIR = os.environ.get("KELVARO_PAGE_DIR", "")
 
@@ -48,15 +54,6 @@ STOPPED_CLOCK_AND_DICE = """
   };
 })();
 """
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
-                      ".svg": "image/svg+xml", ".js": "text/javascript"}
-
-    def log_message(self, *args):
-        pass
 
 
 class PageServer:
