@@ -99,6 +99,27 @@ SaveCondition readSave(const SaveSlot &slot, SavedValues &values, std::string &w
     return SaveCondition::Sound;
 }
 
+// The saved values when they are sound; otherwise the player is told why not, and nothing.
+std::optional<SavedValues> readOrRefuse(const SaveSlot &slot, UserDialogs &dialogs) {
+    SavedValues saved;
+    std::string why;
+    switch (readSave(slot, saved, why)) {
+    case SaveCondition::Nothing:
+        showPlainMessage(dialogs, "There is no saved game to load.");
+        return std::nullopt;
+    case SaveCondition::Unreadable:
+        // The file may well be sound: a player told it is damaged might delete a good save.
+        showPlainMessage(dialogs, "The saved game cannot be loaded.\n" + why);
+        return std::nullopt;
+    case SaveCondition::Damaged:
+        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.\n" + why);
+        return std::nullopt;
+    case SaveCondition::Sound:
+        break;
+    }
+    return saved;
+}
+
 } // namespace
 
 void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
@@ -113,24 +134,15 @@ void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
     }
 }
 
-void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view) {
-    SavedValues saved;
-    std::string why;
-    switch (readSave(slot, saved, why)) {
-    case SaveCondition::Nothing:
-        showPlainMessage(dialogs, "There is no saved game to load.");
-        return;
-    case SaveCondition::Unreadable:
-        // The file may well be sound: a player told it is damaged might delete a good save.
-        showPlainMessage(dialogs, "The saved game cannot be loaded.\n" + why);
-        return;
-    case SaveCondition::Damaged:
-        showPlainMessage(dialogs, "The saved game is damaged and cannot be loaded.\n" + why);
-        return;
-    case SaveCondition::Sound:
-        break;
-    }
+bool checkSavedGame(const SaveSlot &slot, UserDialogs &dialogs) {
+    return readOrRefuse(slot, dialogs).has_value();
+}
 
+void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view) {
+    const std::optional<SavedValues> read = readOrRefuse(slot, dialogs);
+    if (!read)
+        return;
+    const SavedValues &saved = *read;
     state.money = saved.money;
     view.showMoney(state.money);
     state.stock = saved.stock;

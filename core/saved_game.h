@@ -25,4 +25,8 @@ void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs);
 // damaged, the player is told why and nothing changes.
 void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &view);
 
+// Whether a Load would take the saved game, without loading it; when not, the player is told
+// why with the box a Load would show.
+bool checkSavedGame(const SaveSlot &slot, UserDialogs &dialogs);
+
 } // namespace kelvaro
