@@ -1,9 +1,8 @@
 #include "core/amount.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 #include <string>
 
 namespace kelvaro {
@@ -46,26 +45,19 @@ std::optional<double> parseAmount(std::string_view text) {
     if (wholeDigits.empty() && fractionDigits.empty())
         return std::nullopt;
 
-    // A canonical "digits.digits" form, read through the classic locale so that neither the
-    // C library's LC_NUMERIC nor the program's global locale can change its meaning.
-    const std::string canonical = (wholeDigits.empty() ? "0" : wholeDigits) + "." +
-                                  (fractionDigits.empty() ? "0" : fractionDigits);
-    std::istringstream reading(canonical);
-    reading.imbue(std::locale::classic());
-    double magnitude = 0.0;
-    reading >> magnitude;
-    const bool hasWholePart = wholeDigits.find_first_not_of('0') != std::string::npos;
-    const bool hasDigitAboveZero =
-        hasWholePart || fractionDigits.find_first_not_of('0') != std::string::npos;
-    // The standard libraries disagree on what they hand back out of range (infinity or the
-    // largest double, zero with or without failure), so the outcome is decided here. Too
-    // large: hold at the largest double. Too small to represent: keep it just off zero so
+    // The digits as a whole number times a power of ten ("12.5" reads "125e-1"): without a
+    // decimal point, the C library's correctly rounded reading cannot be changed by LC_NUMERIC.
+    const std::string digits = wholeDigits + fractionDigits;
+    const std::string scaled = digits + "e-" + std::to_string(fractionDigits.size());
+    const double magnitude = std::strtod(scaled.c_str(), nullptr);
+    // Too large: hold at the largest double. Too small to represent: keep it just off zero so
     // that a negative one still counts as negative.
-    if (!std::isfinite(magnitude) || (reading.fail() && hasWholePart))
-        magnitude = std::numeric_limits<double>::max();
-    else if (magnitude == 0.0 && hasDigitAboveZero)
-        magnitude = std::numeric_limits<double>::denorm_min();
-    return negative ? -magnitude : magnitude;
+    double held = magnitude;
+    if (!std::isfinite(magnitude))
+        held = std::numeric_limits<double>::max();
+    else if (magnitude == 0.0 && digits.find_first_not_of('0') != std::string::npos)
+        held = std::numeric_limits<double>::denorm_min();
+    return negative ? -held : held;
 }
 
 } // namespace kelvaro
