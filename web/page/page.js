@@ -340,13 +340,18 @@ var kelvaroPage = (function () {
     if (!firstDialogShown) {
       firstDialogShown = true;
       performance.mark('kelvaro-first-dialog');
-      // The manifest and the files kept for playing offline wait until the player sees the
-      // game, so that nothing else is fetched before the first greeting.
+      // The icon, the manifest and the files kept for playing offline wait until the player
+      // sees the game, so that nothing else is fetched or drawn before the first greeting. The
+      // window, and with it its caption's icon, is still hidden then.
       setTimeout(() => {
-        const manifest = document.createElement('link');
-        manifest.rel = 'manifest';
-        manifest.href = 'manifest.webmanifest';
-        document.head.append(manifest);
+        byId('captionIcon').src = 'icon.svg';
+        const links = { icon: 'icon.svg', manifest: 'manifest.webmanifest' };
+        for (const rel of Object.keys(links)) {
+          const link = document.createElement('link');
+          link.rel = rel;
+          link.href = links[rel];
+          document.head.append(link);
+        }
         if ('serviceWorker' in navigator)
           navigator.serviceWorker.register('sw.js').catch(() => {});
       }, 0);

@@ -126,6 +126,11 @@ class SavedGameTest(unittest.TestCase):
         server.stop()
         page.driver.refresh()
         page.start_game(self, "Offline")
+        page.wait_for(lambda: page.js("""
+            const icon = document.getElementById('captionIcon');
+            return icon.complete && icon.naturalWidth > 0"""), "the caption's icon")
+        self.assertEqual(page.js("return document.querySelector('link[rel=icon]').href"),
+                         server.url + "icon.svg")
         page.element("cmdWachten").click()
         page.no_dialog()
         self.assertEqual(page.text_of("txtJaar"), "08 March 2025")
