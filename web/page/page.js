@@ -540,55 +540,96 @@ var kelvaroPage = (function () {
     'ms', 'fil', 'ja', 'ko', 'zh-CN', 'zh-TW', 'zh-HK', 'mn', 'lt', 'lv', 'et', 'ga', 'cy',
     'eu', 'ca', 'gl', 'sq', 'mk', 'af', 'sw', 'zu', 'am', 'yo', 'ha'];
 
-  // A language's short date with the year in full and its time of day with seconds, as parts.
-  function partsOf(language, date) {
-    const dateParts = new Intl.DateTimeFormat(language,
-      Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(date);
-    const timeParts = new Intl.DateTimeFormat(language,
-      Object.assign({ timeStyle: 'medium' }, dateOptions)).formatToParts(date);
-    return { dateParts, timeParts };
+  // A language's short date with the year in full, as parts.
+  const datePartsOf = (language, date) => new Intl.DateTimeFormat(language,
+    Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(date);
+
+  // A language's time of day with seconds, as parts. The desktop writes the language's full
+  // time without its zone ("15時04分05秒" in Japanese, where the medium time is "15:04:05"),
+  // taking the blanks, comma and brackets around the zone with it.
+  function timePartsOf(language, date, style) {
+    const parts = new Intl.DateTimeFormat(language,
+      Object.assign({ timeStyle: style }, dateOptions)).formatToParts(date)
+      .map((part) => ({ type: part.type, value: part.value }));
+    const zone = parts.findIndex((part) => part.type === 'timeZoneName');
+    if (zone < 0) return parts;
+    const before = parts[zone - 1];
+    const after = parts[zone + 1];
+    if (before && before.type === 'literal') before.value = before.value.replace(/[,\s]*[([]?$/, '');
+    if (after && after.type === 'literal') after.value = after.value.replace(/^[)\]]?/, '');
+    const kept = parts.filter((part, i) => i !== zone);
+    if (kept[0].type === 'literal') kept[0].value = kept[0].value.trimStart();
+    const last = kept[kept.length - 1];
+    if (last.type === 'literal') last.value = last.value.trimEnd();
+    return kept.filter((part) => part.type !== 'literal' || part.value);
   }
 
   // The language's short date with the year in full, then, unless it is midnight, its time of
   // day with seconds: the form the desktop writes for the same language.
   function languageForm(language, year, month, day, hour, minute, second) {
-    const parts = partsOf(language, utcDate(year, month, day, hour, minute, second));
-    const datePart = parts.dateParts
+    const date = utcDate(year, month, day, hour, minute, second);
+    const datePart = datePartsOf(language, date)
       .map((p) => (p.type === 'year' ? String(year).padStart(4, '0') : p.value)).join('');
     if (hour === 0 && minute === 0 && second === 0) return plainBlanks(datePart);
-    return plainBlanks(datePart + ' ' + parts.timeParts.map((p) => p.value).join(''));
+    const timePart = timePartsOf(language, date, 'full').map((p) => p.value).join('');
+    return plainBlanks(datePart + ' ' + timePart);
   }
 
   const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\/]/g, '\\$&');
   const periodKey = (text) => plainBlanks(text).toLowerCase().replace(/[.\s]/g, '');
 
-  // How a language's form reads: a pattern with its numbers and its half of the day captured,
-  // blanks taken loosely, and the fields the captures fill, in order. Kept per language.
+  // Digits of any script read as 0-9: the desktop writes "١٩/٣/٢٠٢٥" in Arabic and Persian.
+  let digitValues = null;
+  function latinDigits(text) {
+    if (!/[^\x00-\x7f]/.test(text)) return text;
+    if (!digitValues) {
+      digitValues = new Map();
+      const systems = Intl.supportedValuesOf ? Intl.supportedValuesOf('numberingSystem') : [];
+      for (const system of systems) {
+        const format = new Intl.NumberFormat('en', { numberingSystem: system, useGrouping: false });
+        for (let digit = 0; digit <= 9; digit++) {
+          const shown = format.format(digit);
+          if ([...shown].length === 1 && shown !== String(digit)) digitValues.set(shown, String(digit));
+        }
+      }
+    }
+    return [...text].map((c) => digitValues.get(c) || c).join('');
+  }
+
+  // How a language's forms read: patterns with their numbers and their half of the day
+  // captured, blanks taken loosely, and the fields the captures fill, in order; the time as
+  // the desktop writes it and as the language's medium time. Kept per language.
   const readers = new Map();
   function readerOf(language) {
     if (readers.has(language)) return readers.get(language);
-    const morning = partsOf(language, utcDate(2001, 2, 3, 4, 5, 6));
-    const afternoon = partsOf(language, utcDate(2001, 2, 3, 16, 5, 6));
-    const period = (parts) => (parts.timeParts.find((p) => p.type === 'dayPeriod') || {}).value;
+    const morning = utcDate(2001, 2, 3, 4, 5, 6);
+    const afternoon = utcDate(2001, 2, 3, 16, 5, 6);
+    const period = (parts) => (parts.find((p) => p.type === 'dayPeriod') || {}).value;
     const source = (parts, fields) => parts.map((p) => {
       if (p.type === 'literal') return escaped(plainBlanks(p.value)).replace(/ +/g, '\\s*');
       fields.push(p.type);
       return p.type === 'dayPeriod' ? '([^\\s0-9]+(?:\\s[^\\s0-9]+)?)' : '([0-9]{1,5})';
     }).join('');
     const dateFields = [];
-    const timeFields = [];
-    const dateSource = source(morning.dateParts, dateFields);
-    const timeSource = source(morning.timeParts, timeFields);
-    const reader = {
-      dateOnly: new RegExp('^\\s*' + dateSource + '\\s*$'),
-      dateAndTime: new RegExp('^\\s*' + dateSource + '\\s+' + timeSource + '\\s*$'),
-      dateFields,
-      timeFields,
-      am: period(morning) ? periodKey(period(morning)) : null,
-      pm: period(afternoon) ? periodKey(period(afternoon)) : null,
-    };
-    readers.set(language, reader);
-    return reader;
+    const dateSource = source(datePartsOf(language, morning), dateFields);
+    const forms = [{ pattern: new RegExp('^\\s*' + dateSource + '\\s*$'), fields: dateFields }];
+    const timeSources = new Set();
+    for (const style of ['full', 'medium']) {
+      const timeFields = [];
+      const timeSource = source(timePartsOf(language, morning, style), timeFields);
+      if (timeSources.has(timeSource)) continue;
+      timeSources.add(timeSource);
+      const am = period(timePartsOf(language, morning, style));
+      const pm = period(timePartsOf(language, afternoon, style));
+      forms.push({
+        pattern: new RegExp('^\\s*' + dateSource + '\\s+' + timeSource + '\\s*$'),
+        fields: dateFields.concat(timeFields),
+        am: am ? periodKey(am) : null,
+        pm: pm ? periodKey(pm) : null,
+      });
+    }
+    readers.set(language, forms);
+    return forms;
   }
 
   function isRealMoment(v) {
@@ -599,30 +640,28 @@ var kelvaroPage = (function () {
 
   // The moment a text means in a language's form, or null when that language cannot read it.
   function readIn(language, text) {
-    const reader = readerOf(language);
-    const plain = plainBlanks(text);
-    let match = reader.dateOnly.exec(plain);
-    let fields = reader.dateFields;
-    if (!match) {
-      match = reader.dateAndTime.exec(plain);
-      fields = reader.dateFields.concat(reader.timeFields);
+    const plain = latinDigits(plainBlanks(text));
+    for (const form of readerOf(language)) {
+      const match = form.pattern.exec(plain);
+      if (!match) continue;
+      const value = { year: 0, month: 0, day: 0, hour: 0, minute: 0, second: 0 };
+      let period = null;
+      let unknown = false;
+      form.fields.forEach((field, i) => {
+        if (field === 'dayPeriod') period = periodKey(match[i + 1]);
+        else if (field in value) value[field] = Number(match[i + 1]);
+        else unknown = true;
+      });
+      if (unknown) continue;
+      if (period !== null) {
+        if (period !== form.am && period !== form.pm) continue;
+        if (value.hour < 1 || value.hour > 12) continue;
+        value.hour = (value.hour % 12) + (period === form.pm ? 12 : 0);
+      }
+      const moment = [value.year, value.month, value.day, value.hour, value.minute, value.second];
+      if (isRealMoment(moment)) return moment;
     }
-    if (!match) return null;
-    const value = { year: 0, month: 0, day: 0, hour: 0, minute: 0, second: 0 };
-    let period = null;
-    fields.forEach((field, i) => {
-      if (field === 'dayPeriod') period = periodKey(match[i + 1]);
-      else if (field in value) value[field] = Number(match[i + 1]);
-      else value.unknown = true;
-    });
-    if (value.unknown) return null;
-    if (period !== null) {
-      if (period !== reader.am && period !== reader.pm) return null;
-      if (value.hour < 1 || value.hour > 12) return null;
-      value.hour = (value.hour % 12) + (period === reader.pm ? 12 : 0);
-    }
-    const moment = [value.year, value.month, value.day, value.hour, value.minute, value.second];
-    return isRealMoment(moment) ? moment : null;
+    return null;
   }
 
   const sameMoment = (a, b) => a !== null && b !== null && a.every((value, i) => value === b[i]);
@@ -670,7 +709,7 @@ var kelvaroPage = (function () {
 
   // ISO 8601 first, then the browser's language's form, then what every other language agrees on.
   function readDateTime(text, fields) {
-    if (!/[0-9]/.test(text) || text.length > 100) return false;
+    if (!/[0-9]/.test(latinDigits(text)) || text.length > 100) return false;
     const own = Intl.DateTimeFormat().resolvedOptions().locale;
     const moment = readIso(text) || readIn(own, text) || readByOthers(text);
     if (!moment) return false;

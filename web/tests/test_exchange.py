@@ -114,6 +114,41 @@ class ExchangeTest(unittest.TestCase):
                          ["geld=40", "vissen1=0", "vissen2=0", "vissen3=0", "vissen4=0",
                           "vissen5=9", "datum=2026-01-01T00:00:00", "shown=01.01.2026"])
 
+    def test_the_exchange_in_languages_with_their_own_time_and_digits(self):
+        # The desktop writes each language's full time without its zone, in its own digits;
+        # the page writes the same form in Latin digits.
+        rlm = "\u200f"  # the right-to-left mark in an Arabic date
+        cases = [
+            ("ja_JP.UTF-8", "ja", "2025/03/19 15時04分05秒", "2025/03/19 15時04分05秒"),
+            ("ko_KR.UTF-8", "ko", "2025. 3. 19. 오후 3시 4분 5초", "2025. 3. 19. 오후 3시 4분 5초"),
+            ("ar_EG.UTF-8", "ar", "١٩" + rlm + "/٣" + rlm + "/٢٠٢٥ ٣:٠٤:٠٥ م",
+             "19" + rlm + "/3" + rlm + "/2025 3:04:05 م"),
+        ]
+        for locale, language, desktop_text, page_text in cases:
+            with self.subTest(language=language):
+                saved = self.desktop(locale, "save", "5", "1", "2", "3", "4", "5",
+                                     "2025-03-19T15:04:05")
+                self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+                with open(self.desktop_file, encoding="utf-8") as file:
+                    self.assertIn("datum=" + desktop_text + "\n", file.read())
+                page = PageSession(language=language, downloads=self.downloads)
+                try:
+                    page.start_game(self, "Vis BV")
+                    self.open_in_page(page, self.desktop_file)
+                    self.assertEqual(self.load_in_page(page),
+                                     ["5", "1", "2", "3", "4", "5", page_text])
+                    page.element("Bestand").click()
+                    page.element("opslaan").click()
+                    page.no_dialog()
+                    self.download_from_page(page)
+                    os.remove(os.path.join(self.downloads, "quira.conf"))
+                    loaded = self.desktop(locale, "load")
+                    self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
+                    self.assertEqual(loaded.stdout.splitlines()[6:],
+                                     ["datum=2025-03-19T15:04:05", "shown=" + desktop_text])
+                finally:
+                    page.close()
+
     def test_iso_dates_load_and_a_damaged_file_is_refused_with_nothing_changed(self):
         page = self.page("en-US")
         iso = os.path.join(self.folder, "quira.conf")
