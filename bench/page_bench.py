@@ -16,20 +16,12 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "web", "tests"))
 
-from page_session import PageServer, PageSession  # noqa: E402
+from page_session import BlankPage, PageServer, PageSession  # noqa: E402
 
 DAYS = 2000
 
 # Long enough for Chromium's own start-up work to be over on this machine.
 SETTLE_SECONDS = 1.0
-
-
-class BlankPage:
-    """Where a session starts when the navigation to the page is timed by hand."""
-    url = "about:blank"
-
-    def stop(self):
-        pass
 
 
 # A game of its own with every dialog answered at once (OK, No, an empty name), then DAYS days;

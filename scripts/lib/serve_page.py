@@ -15,12 +15,23 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class LoopbackServer(http.server.ThreadingHTTPServer):
+    # A browser opens the page's files side by side; connections beyond the default backlog
+    # of 5 are dropped and tried again by the browser only a second or more later.
+    request_queue_size = 64
+    daemon_threads = True
+
+
+def serve(folder, port):
+    """The folder served on 127.0.0.1 at the port (0: a free one), until shutdown()."""
+    return LoopbackServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+
+
 def main():
     folder = sys.argv[1]
     port = int(sys.argv[2]) if len(sys.argv) > 2 and sys.argv[2] else 0
-    handler = functools.partial(Handler, directory=folder)
     try:
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        server = serve(folder, port)
     except OSError as error:
         sys.exit("cannot serve the page on port %d: %s" % (port, error.strerror))
     print("http://127.0.0.1:%d/" % server.server_address[1], flush=True)

@@ -5,8 +5,6 @@ side. A session may stop the clock and the random source of the page, so that a 
 deals the same prices and events; what the page does with them is what is tested.
 """
 
-import functools
-import http.server
 import os
 import shutil
 import tempfile
@@ -24,7 +22,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 # The page is served to the tests as scripts/run --web serves it to the player.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
                                 "lib"))
-from serve_page import Handler as QuietHandler  # noqa: E402
+from serve_page import serve  # noqa: E402
 
 PAGE_DIR = os.environ.get("KELVARO_PAGE_DIR", "")
 
@@ -60,8 +58,7 @@ class PageServer:
     """The page's folder over http on a free loopback port, until stop()."""
 
     def __init__(self, folder=PAGE_DIR):
-        handler = functools.partial(QuietHandler, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.httpd = serve(folder, 0)
         self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
@@ -69,6 +66,14 @@ class PageServer:
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+
+
+class BlankPage:
+    """A server stand-in for a session that starts on a blank page and is sent on by hand."""
+    url = "about:blank"
+
+    def stop(self):
+        pass
 
 
 class PageSession:
@@ -88,6 +93,7 @@ class PageSession:
                          "--user-data-dir=" + self.profile):
             options.add_argument(argument)
         options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         prefs = {"intl.accept_languages": language}
         if downloads:
             prefs.update({"download.default_directory": downloads,
@@ -136,7 +142,10 @@ class PageSession:
             return WebDriverWait(self.driver, timeout, poll_frequency=0.02).until(
                 lambda _: condition())
         except TimeoutException:
-            raise AssertionError("waited in vain for " + what) from None
+            # What the page said on its console is often why.
+            console = [entry["message"] for entry in self.driver.get_log("browser")]
+            raise AssertionError("waited in vain for " + what +
+                                 "".join("\n  console: " + line for line in console)) from None
 
     def dialog(self, timeout=10):
         """The open dialog as (caption, text, icon, buttons), once one is open."""
@@ -204,4 +213,4 @@ def page_test_main():
     unittest.main(verbosity=2)
 
 
-__all__ = ["PageServer", "PageSession", "Keys", "By", "page_test_main"]
+__all__ = ["BlankPage", "PageServer", "PageSession", "Keys", "By", "page_test_main"]

@@ -6,7 +6,7 @@ stream, so every price, event and date below is the one that game always deals.
 
 import unittest
 
-from page_session import PageSession, page_test_main
+from page_session import BlankPage, PageServer, PageSession, page_test_main
 
 
 class WholeGameTest(unittest.TestCase):
@@ -165,6 +165,26 @@ class WholeGameTest(unittest.TestCase):
         page.answer("OK", "1")
         page.no_dialog()
         self.assertEqual(self.boxes()["money"], "917")
+
+    def test_a_game_that_cannot_be_fetched_is_said_so_on_the_page(self):
+        server = PageServer()
+        self.addCleanup(server.stop)
+        for blocked, reason in (("*/kelvaro.wasm", "Failed to fetch"),
+                                ("*/kelvaro.js", "kelvaro.js could not be fetched")):
+            with self.subTest(blocked):
+                page = PageSession(server=BlankPage())
+                try:
+                    page.driver.execute_cdp_cmd("Network.enable", {})
+                    page.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": [blocked]})
+                    page.driver.get(server.url)
+                    page.wait_for(lambda: page.element("cannotStart").is_displayed(),
+                                  "the page to say why")
+                    self.assertEqual(page.text_of("cannotStart"),
+                                     "The game could not be started (" + reason +
+                                     "). Reload the page to try again.")
+                    self.assertFalse(page.js("return document.getElementById('dialog').open"))
+                finally:
+                    page.close()
 
 
 if __name__ == "__main__":

@@ -88,11 +88,13 @@ class SavedGameTest(unittest.TestCase):
                          ["1000", "0", "07 March 2025", "Kelvaro - Vis BV"])
 
     def test_the_saved_date_reads_back_in_the_browser_language(self):
-        # Japanese writes its months as a number and a sign; Korean puts the half of the day
-        # before the hour; a British date another language reads as another day is ISO 8601.
+        # Japanese writes its months as a number and a sign, and its time, as the desktop does,
+        # with signs too; Korean puts the half of the day before the hour; a British date
+        # another language reads as another day is ISO 8601.
         expected = {"en-GB": ("07 March 2025", "2025-03-09T15:04:05"),
-                    "ja-JP": ("07 3\u6708 2025", "2025/03/09 15:04:05"),
-                    "ko-KR": ("07 3\uc6d4 2025", "2025. 3. 9. \uc624\ud6c4 3:04:05")}
+                    "ja-JP": ("07 3\u6708 2025", "2025/03/09 15\u664204\u520605\u79d2"),
+                    "ko-KR": ("07 3\uc6d4 2025",
+                              "2025. 3. 9. \uc624\ud6c4 3\uc2dc 4\ubd84 5\ucd08")}
         for language, (today, saved) in expected.items():
             with self.subTest(language):
                 page = PageSession(language=language)
