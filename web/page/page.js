@@ -345,6 +345,7 @@ var kelvaroPage = (function () {
       // window, and with it its caption's icon, is still hidden then.
       setTimeout(() => {
         byId('captionIcon').src = 'icon.svg';
+        prepareReaders();
         const links = { icon: 'icon.svg', manifest: 'manifest.webmanifest' };
         for (const rel of Object.keys(links)) {
           const link = document.createElement('link');
@@ -540,16 +541,25 @@ var kelvaroPage = (function () {
     'ms', 'fil', 'ja', 'ko', 'zh-CN', 'zh-TW', 'zh-HK', 'mn', 'lt', 'lv', 'et', 'ga', 'cy',
     'eu', 'ca', 'gl', 'sq', 'mk', 'af', 'sw', 'zu', 'am', 'yo', 'ha'];
 
+  // Making a language's format is what costs (its data is looked up), so each is made once.
+  const formats = new Map();
+  function formatOf(language, style) {
+    const key = language + ' ' + style;
+    if (!formats.has(key)) {
+      const options = style === 'date' ? { dateStyle: 'short' } : { timeStyle: style };
+      formats.set(key, new Intl.DateTimeFormat(language, Object.assign(options, dateOptions)));
+    }
+    return formats.get(key);
+  }
+
   // A language's short date with the year in full, as parts.
-  const datePartsOf = (language, date) => new Intl.DateTimeFormat(language,
-    Object.assign({ dateStyle: 'short' }, dateOptions)).formatToParts(date);
+  const datePartsOf = (language, date) => formatOf(language, 'date').formatToParts(date);
 
   // A language's time of day with seconds, as parts. The desktop writes the language's full
   // time without its zone ("15時04分05秒" in Japanese, where the medium time is "15:04:05"),
   // taking the blanks, comma and brackets around the zone with it.
   function timePartsOf(language, date, style) {
-    const parts = new Intl.DateTimeFormat(language,
-      Object.assign({ timeStyle: style }, dateOptions)).formatToParts(date)
+    const parts = formatOf(language, style).formatToParts(date)
       .map((part) => ({ type: part.type, value: part.value }));
     const zone = parts.findIndex((part) => part.type === 'timeZoneName');
     if (zone < 0) return parts;
@@ -664,6 +674,21 @@ var kelvaroPage = (function () {
     return null;
   }
 
+  // Each language's form is made once, from its data; for a hundred languages that takes the
+  // better part of a second. It is done while the page is idle, so a first Save or Load does
+  // not wait for it.
+  function prepareReaders() {
+    const waiting = [Intl.DateTimeFormat().resolvedOptions().locale].concat(otherLanguages);
+    const idle = window.requestIdleCallback || ((work) => setTimeout(() => work(null), 50));
+    const prepare = (deadline) => {
+      do readerOf(waiting.shift());
+      while (waiting.length && deadline && deadline.timeRemaining() > 5);
+      if (waiting.length) idle(prepare);
+      else latinDigits('\u0660');
+    };
+    idle(prepare);
+  }
+
   const sameMoment = (a, b) => a !== null && b !== null && a.every((value, i) => value === b[i]);
 
   // The one moment every other language that reads the text reads; null when none reads it or
@@ -709,7 +734,7 @@ var kelvaroPage = (function () {
 
   // ISO 8601 first, then the browser's language's form, then what every other language agrees on.
   function readDateTime(text, fields) {
-    if (!/[0-9]/.test(latinDigits(text)) || text.length > 100) return false;
+    if (text.length > 100 || !/[0-9]/.test(latinDigits(text))) return false;
     const own = Intl.DateTimeFormat().resolvedOptions().locale;
     const moment = readIso(text) || readIn(own, text) || readByOthers(text);
     if (!moment) return false;
