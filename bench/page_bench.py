@@ -24,39 +24,32 @@ DAYS = 2000
 SETTLE_SECONDS = 1.0
 
 
-# A game of its own with every dialog answered at once (OK, No, an empty name), then DAYS days;
-# the boxes are filled as in play. Milliseconds per day.
-DAY_LOOP = """
+# A game of its own with every dialog answered at once (OK, No, an empty name); once it has
+# begun, BODY runs with act(kind, command) and hands its figure to done().
+OWN_GAME = """
 const done = arguments[arguments.length - 1];
 kelvaroPage.dialog = async () => 0;
 const game = _kelvaro_new_game();
-ccall('kelvaro_begin', 'number', ['number'], [game], { async: true }).then(async () => {
-  const start = performance.now();
-  for (let day = 0; day < %d; day++)
-    await ccall('kelvaro_act', 'number', ['number', 'number', 'number', 'number'],
-                [game, 2, 0, 0], { async: true });
-  done((performance.now() - start) / %d);
-});
-""" % (DAYS, DAYS)
-
-# The first File > Save of a game of its own, a few seconds after the page has started, as a
-# player's first Save comes: the save's date is written in the browser's language once every
-# other language has been asked how it reads it. Milliseconds.
-FIRST_SAVE = """
-const done = arguments[arguments.length - 1];
-const realDialog = kelvaroPage.dialog;
-kelvaroPage.dialog = async () => 0;
-const game = _kelvaro_new_game();
-ccall('kelvaro_begin', 'number', ['number'], [game], { async: true }).then(async () => {
-  const start = performance.now();
-  await ccall('kelvaro_act', 'number', ['number', 'number', 'number', 'number'],
-              [game, 3, 0, 3], { async: true });
-  const took = performance.now() - start;
-  _kelvaro_delete_game(game);
-  kelvaroPage.dialog = realDialog;
-  done(took);
-});
+const act = (kind, command) => ccall('kelvaro_act', 'number',
+  ['number', 'number', 'number', 'number'], [game, kind, 0, command], { async: true });
+ccall('kelvaro_begin', 'number', ['number'], [game], { async: true }).then(async () => { BODY });
 """
+
+# DAYS days (Wait); the boxes are filled as in play. Milliseconds per day.
+DAY_LOOP = OWN_GAME.replace("BODY", """
+  const start = performance.now();
+  for (let day = 0; day < %d; day++) await act(2, 0);
+  done((performance.now() - start) / %d);
+""" % (DAYS, DAYS))
+
+# The first File > Save, a few seconds after the page has started, as a player's first Save
+# comes: the save's date is written in the browser's language once every other language has
+# been asked how it reads it. Milliseconds.
+FIRST_SAVE = OWN_GAME.replace("BODY", """
+  const start = performance.now();
+  await act(3, 3);
+  done(performance.now() - start);
+""")
 
 
 def main():

@@ -565,7 +565,8 @@ var kelvaroPage = (function () {
     if (zone < 0) return parts;
     const before = parts[zone - 1];
     const after = parts[zone + 1];
-    if (before && before.type === 'literal') before.value = before.value.replace(/[,\s]*[([]?$/, '');
+    if (before && before.type === 'literal')
+      before.value = before.value.replace(/[,\s]*[([]?$/, '');
     if (after && after.type === 'literal') after.value = after.value.replace(/^[)\]]?/, '');
     const kept = parts.filter((part, i) => i !== zone);
     if (kept[0].type === 'literal') kept[0].value = kept[0].value.trimStart();
@@ -599,7 +600,8 @@ var kelvaroPage = (function () {
         const format = new Intl.NumberFormat('en', { numberingSystem: system, useGrouping: false });
         for (let digit = 0; digit <= 9; digit++) {
           const shown = format.format(digit);
-          if ([...shown].length === 1 && shown !== String(digit)) digitValues.set(shown, String(digit));
+          if ([...shown].length === 1 && shown !== String(digit))
+            digitValues.set(shown, String(digit));
         }
       }
     }
@@ -626,10 +628,11 @@ var kelvaroPage = (function () {
     const timeSources = new Set();
     for (const style of ['full', 'medium']) {
       const timeFields = [];
-      const timeSource = source(timePartsOf(language, morning, style), timeFields);
+      const morningParts = timePartsOf(language, morning, style);
+      const timeSource = source(morningParts, timeFields);
       if (timeSources.has(timeSource)) continue;
       timeSources.add(timeSource);
-      const am = period(timePartsOf(language, morning, style));
+      const am = period(morningParts);
       const pm = period(timePartsOf(language, afternoon, style));
       forms.push({
         pattern: new RegExp('^\\s*' + dateSource + '\\s+' + timeSource + '\\s*$'),

@@ -31,10 +31,13 @@ class ExchangeTest(unittest.TestCase):
         self.desktop_file = os.path.join(self.config, "quira", "quira.conf")
 
     def desktop(self, locale, *arguments):
+        """The desktop's Save or Load in that locale, which must succeed; its output's lines."""
         environment = dict(os.environ, XDG_CONFIG_HOME=self.config, LC_ALL=locale, LANG=locale,
                            QT_QPA_PLATFORM="offscreen")
-        return subprocess.run([TOOL, *arguments], env=environment, capture_output=True,
-                              text=True, timeout=60)
+        ran = subprocess.run([TOOL, *arguments], env=environment, capture_output=True,
+                             text=True, timeout=60)
+        self.assertEqual(ran.returncode, 0, ran.stdout + ran.stderr)
+        return ran.stdout.splitlines()
 
     def page(self, language):
         page = PageSession(language=language, downloads=self.downloads)
@@ -55,17 +58,21 @@ class ExchangeTest(unittest.TestCase):
                 [page.text_of("txtVissen%d" % kind) for kind in range(1, 6)] +
                 [page.text_of("txtJaar")])
 
-    def download_from_page(self, page):
+    def save_in_page_and_load_on_desktop(self, page, locale):
+        """File > Save in the page, its download put where the desktop keeps its saved game,
+        and the desktop's Load of it: the Load's output's lines."""
+        page.element("Bestand").click()
+        page.element("opslaan").click()
+        page.no_dialog()
         page.element("downloadSavedGame").click()
         path = os.path.join(self.downloads, "quira.conf")
         page.wait_for(lambda: os.path.exists(path), "the download")
         time.sleep(0.2)
-        shutil.copyfile(path, self.desktop_file)
+        shutil.move(path, self.desktop_file)
+        return self.desktop(locale, "load")
 
     def test_a_desktop_save_loads_in_the_page_and_a_page_save_on_the_desktop(self):
-        saved = self.desktop("en_US.UTF-8", "save", "829", "3", "0", "1", "0", "-2",
-                             "2025-03-09T15:04:05")
-        self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+        self.desktop("en_US.UTF-8", "save", "829", "3", "0", "1", "0", "-2", "2025-03-09T15:04:05")
         page = self.page("en-US")
         self.open_in_page(page, self.desktop_file)
         self.assertEqual(page.text_of("savedGameStatus"),
@@ -80,22 +87,14 @@ class ExchangeTest(unittest.TestCase):
         page.element("cmdKopen1").click()
         page.answer("OK", "3")
         page.no_dialog()
-        page.element("Bestand").click()
-        page.element("opslaan").click()
-        page.no_dialog()
-        self.download_from_page(page)
-        loaded = self.desktop("en_US.UTF-8", "load")
-        self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
-        lines = loaded.stdout.splitlines()
+        lines = self.save_in_page_and_load_on_desktop(page, "en_US.UTF-8")
         self.assertEqual(lines[1:6], ["vissen1=3", "vissen2=0", "vissen3=0", "vissen4=0",
                                       "vissen5=0"])
         self.assertEqual(lines[6:], ["datum=2025-03-08T15:04:05",
                                      "shown=2025-03-08T15:04:05"])
 
     def test_the_exchange_in_german_and_at_midnight(self):
-        saved = self.desktop("de_DE.UTF-8", "save", "40", "0", "0", "0", "0", "7",
-                             "2025-12-31T00:00:00")
-        self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+        self.desktop("de_DE.UTF-8", "save", "40", "0", "0", "0", "0", "7", "2025-12-31T00:00:00")
         page = self.page("de-DE")
         self.assertEqual(page.text_of("txtJaar"), "07 M\u00e4rz 2025")
         self.open_in_page(page, self.desktop_file)
@@ -104,13 +103,7 @@ class ExchangeTest(unittest.TestCase):
         page.expect(self, "Kelvaro", "There are 2 new fishes in aquarium 5 !")
         page.expect(self, "Kelvaro", "There's a total of 2 new fishes!!!")
         page.no_dialog()
-        page.element("Bestand").click()
-        page.element("opslaan").click()
-        page.no_dialog()
-        self.download_from_page(page)
-        loaded = self.desktop("de_DE.UTF-8", "load")
-        self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
-        self.assertEqual(loaded.stdout.splitlines(),
+        self.assertEqual(self.save_in_page_and_load_on_desktop(page, "de_DE.UTF-8"),
                          ["geld=40", "vissen1=0", "vissen2=0", "vissen3=0", "vissen4=0",
                           "vissen5=9", "datum=2026-01-01T00:00:00", "shown=01.01.2026"])
 
@@ -120,15 +113,14 @@ class ExchangeTest(unittest.TestCase):
         rlm = "\u200f"  # the right-to-left mark in an Arabic date
         cases = [
             ("ja_JP.UTF-8", "ja", "2025/03/19 15時04分05秒", "2025/03/19 15時04分05秒"),
-            ("ko_KR.UTF-8", "ko", "2025. 3. 19. 오후 3시 4분 5초", "2025. 3. 19. 오후 3시 4분 5초"),
+            ("ko_KR.UTF-8", "ko", "2025. 3. 19. 오후 3시 4분 5초",
+             "2025. 3. 19. 오후 3시 4분 5초"),
             ("ar_EG.UTF-8", "ar", "١٩" + rlm + "/٣" + rlm + "/٢٠٢٥ ٣:٠٤:٠٥ م",
              "19" + rlm + "/3" + rlm + "/2025 3:04:05 م"),
         ]
         for locale, language, desktop_text, page_text in cases:
             with self.subTest(language=language):
-                saved = self.desktop(locale, "save", "5", "1", "2", "3", "4", "5",
-                                     "2025-03-19T15:04:05")
-                self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+                self.desktop(locale, "save", "5", "1", "2", "3", "4", "5", "2025-03-19T15:04:05")
                 with open(self.desktop_file, encoding="utf-8") as file:
                     self.assertIn("datum=" + desktop_text + "\n", file.read())
                 page = PageSession(language=language, downloads=self.downloads)
@@ -137,14 +129,7 @@ class ExchangeTest(unittest.TestCase):
                     self.open_in_page(page, self.desktop_file)
                     self.assertEqual(self.load_in_page(page),
                                      ["5", "1", "2", "3", "4", "5", page_text])
-                    page.element("Bestand").click()
-                    page.element("opslaan").click()
-                    page.no_dialog()
-                    self.download_from_page(page)
-                    os.remove(os.path.join(self.downloads, "quira.conf"))
-                    loaded = self.desktop(locale, "load")
-                    self.assertEqual(loaded.returncode, 0, loaded.stdout + loaded.stderr)
-                    self.assertEqual(loaded.stdout.splitlines()[6:],
+                    self.assertEqual(self.save_in_page_and_load_on_desktop(page, locale)[6:],
                                      ["datum=2025-03-19T15:04:05", "shown=" + desktop_text])
                 finally:
                     page.close()
