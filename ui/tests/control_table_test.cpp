@@ -228,8 +228,9 @@ TEST_P(ControlTable, layoutGivesTheControlItsRole) {
     ASSERT_NE(found, controls.end());
     EXPECT_EQ(found->role, expected.role);
     EXPECT_EQ(controlNamed({found->name.c_str(), found->index}), &*found);
-    if (expected.role != ControlRole::Decoration)
+    if (expected.role != ControlRole::Decoration) {
         EXPECT_EQ(controlWithRole(expected.role, found->index), &*found);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, ControlTable, ::testing::ValuesIn(controlTable()), testName);
