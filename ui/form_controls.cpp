@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <utility>
-
 namespace kelvaro {
 
 namespace {
