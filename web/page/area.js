@@ -14,6 +14,9 @@
   const controls = [];
   const lines = [];
   const tabStops = [];
+  // Each control's element by its role and kind number, once the area is drawn.
+  const byRole = new Map();
+  const roleKey = (role, index) => role + '/' + (index || 0);
 
   const byId = (id) => document.getElementById(id);
   const pixels = (twips) => twips / area.twipsPerPixel + 'px';
@@ -40,10 +43,7 @@
   const addTabStop = (name, index) => tabStops.push(controlId(name, index));
 
   // The element of the control with this role (and kind number for a row's control).
-  function elementWithRole(role, index) {
-    const control = controls.find((c) => c.role === role && c.index === (index || 0));
-    return control ? byId(idOf(control)) : null;
-  }
+  const elementWithRole = (role, index) => byRole.get(roleKey(role, index)) || null;
 
   // ---- Drawing ----
 
@@ -125,8 +125,11 @@
       [words.role.wait, () => page.act(action.wait, 0, 0)],
     ]);
     for (const control of controls) {
+      const element = elements.get(idOf(control));
+      if (control.role !== words.role.decoration)
+        byRole.set(roleKey(control.role, control.index), element);
       const click = clicks.get(control.role);
-      if (click) elements.get(idOf(control)).onclick = () => click(control.index);
+      if (click) element.onclick = () => click(control.index);
     }
   }
 
