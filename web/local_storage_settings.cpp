@@ -71,8 +71,10 @@ CommitResult LocalStorageSettings::commit() {
     const StorageReading reading = readStorage(key);
     if (reading.failure)
         return {false, *reading.failure};
-    const int refused =
-        kelvaro_js_storage_write(key.c_str(), withIniValues(reading.text, updates).c_str());
+    const IniUpdated updated = withIniValues(reading.text, updates, "this browser's quira.conf");
+    if (updated.failure)
+        return {false, *updated.failure};
+    const int refused = kelvaro_js_storage_write(key.c_str(), updated.text.c_str());
     if (refused > 0)
         return {false, takeStorageText(refused - 1)};
     return {};
