@@ -4,6 +4,7 @@
 #include "core/menu_tree.h"
 #include "core/screen_texts.h"
 #include "core/window_layout.h"
+#include "settings_text/ini_text.h"
 #include "web/web_game.h"
 
 #include <emscripten.h>
@@ -126,6 +127,11 @@ EMSCRIPTEN_KEEPALIVE int kelvaro_act(kelvaro::WebGame *game, int kind, int fish,
 EMSCRIPTEN_KEEPALIVE int kelvaro_shortcut(int ctrl, int letter, int functionKey) {
     const kelvaro::ShortcutKey key{ctrl != 0, static_cast<char>(letter), functionKey};
     return static_cast<int>(kelvaro::commandForShortcut(key));
+}
+
+// The largest settings file the page opens, the same as the desktop's.
+EMSCRIPTEN_KEEPALIVE int kelvaro_largest_settings_file() {
+    return static_cast<int>(kelvaro::largestSettingsFile);
 }
 
 // 1 when a Load would take this settings text; otherwise the player sees why, and 0.

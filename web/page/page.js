@@ -2,7 +2,8 @@
 // dialogs, and passes the player's clicks and keys to the game. It runs inside the module's own
 // script, after the module's loader, so it reaches the module's memory and functions directly.
 /* global Module, HEAP32, UTF8ToString, stringToUTF8, lengthBytesUTF8, ccall, _malloc, _free,
-   _kelvaro_describe_page, _kelvaro_new_game, _kelvaro_delete_game, _kelvaro_shortcut */
+   _kelvaro_describe_page, _kelvaro_new_game, _kelvaro_delete_game, _kelvaro_shortcut,
+   _kelvaro_largest_settings_file */
 
 var kelvaroPage = (function () {
   'use strict';
@@ -19,8 +20,6 @@ var kelvaroPage = (function () {
   const dialogKind = { message: 0, yesNo: 1, prompt: 2 };
   const icons = ['', 'information', 'exclamation', 'question'];
   const iconSigns = ['', 'i', '!', '?'];
-  // A settings file is a few hundred bytes; anything far larger is not one.
-  const largestSettingsFile = 64 * 1024;
 
   const area = { width: 0, height: 0, twipsPerPixel: 15, savedGameKey: '', titleBefore: '' };
   const controls = [];
@@ -811,7 +810,7 @@ var kelvaroPage = (function () {
     const file = event.target.files[0];
     event.target.value = '';
     if (!file || busy) return;
-    if (file.size > largestSettingsFile) {
+    if (file.size > _kelvaro_largest_settings_file()) {
       say(file.name + ' was not opened: it is too large to be a saved game. Nothing changed.');
       return;
     }
