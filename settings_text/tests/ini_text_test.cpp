@@ -117,6 +117,8 @@ TEST(IniTextTest, newValuesChangeOnlyTheirValuesBytesOrNothing) {
          "the game cannot tell where the value ends, and left the file as it was."},
         {"a quote left open swallows the new line", "[k]\nx=\"1\n", game,
          "This k.conf holds lines that the game cannot update safely, so it was left as it was."},
+        {"a junk line continued at the very end", "[k]\nx=junk\\", game,
+         "This k.conf holds lines that the game cannot update safely, so it was left as it was."},
         {"too large",
          "[k]\n" + bigNote,
          {{"k", {{"a", std::string(20, 'x')}}}},
