@@ -128,17 +128,22 @@ struct Splice {
     std::string text;
 };
 
-// Where a value's line runs into the next line inside quotes, if it does: such a value hides
-// where it ends from a reader who sees lines, so the game does not guess.
+// Whether a value runs on into the next line inside quotes: such a value hides where it ends
+// from a reader who sees lines, so the game does not guess.
 bool quotedOverLines(std::string_view value) {
     bool inQuotes = false;
     for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\')
-            ++i; // an escaped line end continues the line, in quotes or not
-        else if (value[i] == '"')
+        if (value[i] == '\\') {
+            // An escaped line end, CRLF or LFCR whole, continues the line, in quotes or not.
+            ++i;
+            const std::string_view pair = value.substr(i, 2);
+            if (pair == "\r\n" || pair == "\n\r")
+                ++i;
+        } else if (value[i] == '"') {
             inQuotes = !inQuotes;
-        else if (inQuotes && (value[i] == '\n' || value[i] == '\r'))
+        } else if (inQuotes && (value[i] == '\n' || value[i] == '\r')) {
             return true;
+        }
     }
     return false;
 }

@@ -111,6 +111,7 @@ TEST(IniTextTest, newValuesChangeOnlyTheirValuesBytesOrNothing) {
         {"NUL bytes stay", "[k]\na=1\n\0junk\n"s, game, "[k]\na=4242\n\0junk\n"s},
         {"a NUL before the header: a new section", "\0[k]\na=1\n"s, game,
          "\0[k]\na=1\n\n[k]\na=4242\n"s},
+        {"a quoted value continued with CRLF", "[k]\na=\"8\\\r\n2\"\n", game, "[k]\na=4242\n"},
         {"a value quoted over lines is refused", "[k]\na=\"8\n2\"\nx=1\n", game,
          "In this k.conf, the value of a in [k] opens a quote that runs over more than one line, "
          "so "
