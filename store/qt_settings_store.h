@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ini_text.h"
+#include "settings_text/ini_text.h"
 #include "core/settings_store.h"
 
 #include <QString>

@@ -99,40 +99,6 @@ std::string_view viewOf(const QByteArray &bytes) {
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
-// Whether the new text reads, as a Load reads it, as the old one with exactly the values set.
-bool readsAsIntended(std::string_view before, std::string_view after, const IniUpdates &updates) {
-    const auto updated = [&updates](const std::string &key) {
-        const std::size_t slash = key.find('/');
-        const std::string section =
-            slash == std::string::npos ? std::string() : key.substr(0, slash);
-        const auto values = updates.find(section);
-        return values != updates.end() && values->second.count(key.substr(slash + 1)) > 0;
-    };
-    const std::map<std::string, IniValue> old = readIniKeys(before);
-    const std::map<std::string, IniValue> now = readIniKeys(after);
-    for (const auto *keys : {&old, &now}) {
-        for (const auto &[key, value] : *keys) {
-            if (updated(key))
-                continue;
-            const auto was = old.find(key);
-            const auto is = now.find(key);
-            if (was == old.end() || is == now.end() || !(was->second == is->second))
-                return false;
-        }
-    }
-    for (const auto &[section, values] : updates) {
-        const IniSectionReading read = readIniSection(after, section);
-        for (const auto &[key, value] : values) {
-            const auto text = read.values.find(key);
-            const auto raw = now.find(section + '/' + key);
-            if (read.failure || text == read.values.end() || text->second != value ||
-                raw == now.end() || raw->second.isList)
-                return false;
-        }
-    }
-    return true;
-}
-
 // Why the player may not replace the file, if so. The folder's permission is not enough: a
 // file its owner made read-only, or another user's file, stays as it is.
 std::optional<std::string> notWritable(const QString &path, const QString &shownPath) {
@@ -187,27 +153,23 @@ std::optional<std::string> updateSettingsFile(const QString &path, const IniUpda
         if (auto failure = notWritable(target, path))
             return failure;
     }
-    const QByteArray text = QByteArray::fromStdString(withIniValues(viewOf(current.text), updates));
-    if (text.size() > largestSettingsFile)
-        return "The saved game would grow past 8 MiB with the new values, too large to be a "
-               "saved game, so " +
-               std8(path) + " was left as it was.";
+    IniUpdated updated = withIniValues(viewOf(current.text), updates, std8(path));
+    if (updated.failure)
+        return updated.failure;
+    const QByteArray text = QByteArray::fromStdString(updated.text);
 
     QString temporary;
     if (auto failure = writeTemporary(target, current.status, text, temporary)) {
         QFile::remove(temporary);
         return failure;
     }
-    // The new file, read back from the disk as a Load will read it.
+    // The new file, read back from the disk as a Load will read it: the very text that was
+    // found to read as intended.
     const SettingsFileReading written = readSettingsFile(temporary);
-    if (written.outcome != SettingsFileReading::Outcome::Read ||
-        !readsAsIntended(viewOf(current.text), viewOf(written.text), updates)) {
+    if (written.outcome != SettingsFileReading::Outcome::Read || written.text != text) {
         QFile::remove(temporary);
-        if (written.outcome != SettingsFileReading::Outcome::Read)
-            return "The new " + std8(path) + " could not be read back after writing, so the " +
-                   "old one was kept.";
-        return std8(path) + " holds lines that the game cannot update safely, so it was left " +
-               "as it was.";
+        return "The new " + std8(path) + " could not be read back after writing, so the old " +
+               "one was kept.";
     }
     if (::rename(native(temporary).constData(), native(target).constData()) != 0) {
         const int error = errno;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings_text/ini_text.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,10 +10,6 @@
 #include <sys/stat.h>
 
 namespace kelvaro {
-
-// A settings file larger than this is refused: no saved game comes near it, and reading a huge
-// file would freeze the window.
-inline constexpr qint64 largestSettingsFile = 8 * 1024 * 1024;
 
 // A settings file as it was at one moment.
 struct SettingsFileReading {

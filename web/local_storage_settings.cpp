@@ -66,10 +66,12 @@ CommitResult LocalStorageSettings::commit() {
     const StorageReading reading = readStorage(key);
     if (reading.failure)
         return {false, *reading.failure};
-    const std::string text = withIniValues(reading.text, updates);
+    const IniUpdated updated = withIniValues(reading.text, updates, "this browser's quira.conf");
+    if (updated.failure)
+        return {false, *updated.failure};
     std::string refusal;
-    if (kelvaro_js_storage_write(key.data(), page::byteCount(key), text.data(),
-                                 page::byteCount(text), &refusal) == 0)
+    if (kelvaro_js_storage_write(key.data(), page::byteCount(key), updated.text.data(),
+                                 page::byteCount(updated.text), &refusal) == 0)
         return {false, refusal};
     return {};
 }

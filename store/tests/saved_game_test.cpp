@@ -453,15 +453,69 @@ TEST_F(SavedGameTest, saveKeepsEveryHandEditedLineOrChangesNothingAndSaysWhy) {
                                               "vissen2=22\nvissen3=333\nvissen4=0\nvissen5=-5\n"
                                               "\n[other]\nkept=yes\n");
     }
-    // A line continued onto the next one hides where the game's own line starts.
-    const QByteArray continued = "[kelvaro]\nnote=a\\\ngeld=1\n";
-    writeFile(continued);
-    transcript.clear();
-    save();
-    EXPECT_EQ(transcript.lines,
-              saveFailure(saveFile().toStdString() + " holds lines that the game cannot update " +
-                          "safely, so it was left as it was."));
-    EXPECT_EQ(contentsOf(saveFile()), continued);
+}
+
+// Files that only odd editors or other programs write: each Save either keeps every byte but
+// the game's values, with QSettings reading the new file as the game does and finding no format
+// error that it did not find before, or is refused with the file as it was.
+TEST_F(SavedGameTest, oddLinesAreSavedAsQSettingsReadsThemOrRefusedInWords) {
+    const std::string path = saveFile().toStdString();
+    const QByteArray rest = "datum=12/17/2026 3:04:05 PM\nvissen1=1\nvissen2=22\nvissen3=333\n"
+                            "vissen4=0\nvissen5=-5\n";
+    const QByteArray restCr = QByteArray(rest).replace('\n', '\r');
+    const struct {
+        const char *what;
+        QByteArray text;
+        QByteArray saved; // empty when refused
+        std::string reason = {};
+    } cases[] = {
+        {"a lone CR ends a line", "[kelvaro]\rgeld=829\r; keep this note\r[other]\rkept=yes\r",
+         "[kelvaro]\rgeld=1234\r; keep this note\r" + restCr + "[other]\rkept=yes\r"},
+        {"a value continued over lines", "[kelvaro]\ngeld=82\\\n9\n[other]\nkept=yes\n",
+         "[kelvaro]\ngeld=1234\n" + rest + "[other]\nkept=yes\n"},
+        {"a line continued into the game's", "[kelvaro]\nnote=a\\\ngeld=1\n",
+         "[kelvaro]\nnote=a\\\ngeld=1\n" + QByteArray(rest).insert(28, "geld=1234\n")},
+        {"a note after the value", "[kelvaro]\ngeld=829 ; my money\n",
+         "[kelvaro]\ngeld=1234 ; my money\n" + rest},
+        {"a NUL in the section before", QByteArray("[other]\nz=\0\n[kelvaro]\ngeld=1\n", 29),
+         QByteArray("[other]\nz=\0\n[kelvaro]\ngeld=1234\n", 32) + rest},
+        {"a NUL at the start, hiding the header", QByteArray("\0[kelvaro]\ngeld=1\n", 18),
+         QByteArray("\0[kelvaro]\ngeld=1\n\n[kelvaro]\n", 29) +
+             QByteArray(rest).insert(28, "geld=1234\n")},
+        {"a value quoted over lines", "[kelvaro]\ngeld=\"82\n9\"\n", "",
+         "In " + path + ", the value of geld in [kelvaro] opens a quote that runs over more " +
+             "than one line, so the game cannot tell where the value ends, and left the file " +
+             "as it was."},
+        {"a quote left open at the end", "[kelvaro]\ngeld=1\nx=\"open\n", "",
+         path + " holds lines that the game cannot update safely, so it was left as it was."},
+    };
+    for (const auto &c : cases) {
+        writeFile(c.text);
+        const QString copy = configHome.filePath(QStringLiteral("before.ini"));
+        QFile::remove(copy);
+        QFile::copy(saveFile(), copy);
+        const bool soundBefore =
+            QSettings(copy, QSettings::IniFormat).status() == QSettings::NoError;
+        transcript.clear();
+        state.gameDate = CivilDateTime{2026, 12, 17, 15, 4, 5};
+
+        save();
+
+        if (c.saved.isEmpty()) {
+            EXPECT_EQ(transcript.lines, saveFailure(c.reason)) << c.what;
+            EXPECT_EQ(contentsOf(saveFile()), c.text) << c.what;
+            continue;
+        }
+        EXPECT_EQ(transcript.lines, Lines{}) << c.what;
+        EXPECT_EQ(contentsOf(saveFile()), c.saved) << c.what;
+        const QSettings reread(saveFile(), QSettings::IniFormat);
+        EXPECT_TRUE(reread.status() == QSettings::NoError || !soundBefore) << c.what;
+        EXPECT_EQ(reread.value("kelvaro/geld"), "1234") << c.what;
+        const GameState saved = state;
+        state.money = 5;
+        load("Fish Co");
+        EXPECT_EQ(state, saved) << c.what;
+    }
 }
 
 TEST_F(SavedGameTest, saveRemovesOnlyItsOwnLeftoverTemporaryFiles) {

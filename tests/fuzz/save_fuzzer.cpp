@@ -1,11 +1,11 @@
 // Random values saved into random settings files through the game's own Save, then read back
 // through the Load's own reading. QSettings is the oracle: a Save that is accepted must give
-// every value back exactly and leave every other key as it was; a refused one must leave the
-// file byte for byte. The game's own reader must read every file, before and after, as
-// QSettings reads it.
+// every value back exactly, leave every other key as it was and add no format error; a refused
+// one must leave the file byte for byte. The game's own reader must read every file, before and
+// after, as QSettings reads it.
 
-#include "core/ini_text.h"
 #include "fuzz_input.h"
+#include "settings_text/ini_text.h"
 #include "store/qt_settings_store.h"
 
 #include <QDir>
@@ -24,7 +24,7 @@ namespace {
 using namespace kelvaro;
 
 // Pieces that real settings files are made of, and some that only broken ones are.
-const std::array<QByteArray, 34> pieces{"[kelvaro]\n",
+const std::array<QByteArray, 41> pieces{"[kelvaro]\n",
                                         "[kelvaro/a]\n",
                                         "[other]\n",
                                         "[General]\n",
@@ -57,13 +57,21 @@ const std::array<QByteArray, 34> pieces{"[kelvaro]\n",
                                         "geld=@Rect(1 2 3 4)\n",
                                         "vissen2= 1 , 2 \n",
                                         "[%General]\n",
-                                        "geld=\\101\\u\n"};
+                                        "geld=\\101\\u\n",
+                                        "geld=829\r; keep this note\r",
+                                        "\r",
+                                        QByteArray("\0", 1),
+                                        "geld=82\\\n9\n",
+                                        "vissen3=\"8\n2\"\n",
+                                        "geld=829 ; my money\n",
+                                        "x=\"open\n"};
 const std::array<std::string, 7> keys{"geld",    "vissen1", "vissen2", "vissen3",
                                       "vissen4", "vissen5", "datum"};
 
 // Every key of the file as QSettings reads it, from a copy at a path it has never seen, so
-// that nothing it kept from an earlier file can count.
-std::map<QString, QVariant> oracleOf(const QByteArray &text, const QString &folder) {
+// that nothing it kept from an earlier file can count; and whether it found the format sound.
+std::map<QString, QVariant> oracleOf(const QByteArray &text, const QString &folder,
+                                     bool *sound = nullptr) {
     static int copies = 0;
     const QString path = folder + QStringLiteral("/oracle-%1.ini").arg(++copies);
     QFile copy(path);
@@ -77,6 +85,8 @@ std::map<QString, QVariant> oracleOf(const QByteArray &text, const QString &fold
             if (!key.isEmpty())
                 values[key] = settings.value(key);
         }
+        if (sound)
+            *sound = settings.status() == QSettings::NoError;
     }
     QFile::remove(path);
     return values;
@@ -156,7 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!file.open(QIODevice::WriteOnly) || file.write(start) != start.size())
             fuzzing::brokenInvariant("the start file cannot be written");
     }
-    const std::map<QString, QVariant> before = oracleOf(start, workFolder->path());
+    bool soundBefore = false;
+    const std::map<QString, QVariant> before = oracleOf(start, workFolder->path(), &soundBefore);
     checkReading(start, before);
 
     QtSettingsStore store;
@@ -183,9 +194,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::map<QString, QVariant> expected = before;
         for (const auto &[key, value] : values)
             expected[QString::fromStdString("kelvaro/" + key)] = QString::fromStdString(value);
-        const std::map<QString, QVariant> reread = oracleOf(after, workFolder->path());
+        bool soundAfter = false;
+        const std::map<QString, QVariant> reread = oracleOf(after, workFolder->path(), &soundAfter);
         if (reread != expected)
             fuzzing::brokenInvariant("an accepted Save reads otherwise to QSettings");
+        if (soundBefore && !soundAfter)
+            fuzzing::brokenInvariant("an accepted Save makes QSettings find a format error");
         checkReading(after, reread);
     }
     QDir(folder).removeRecursively();

@@ -2,14 +2,12 @@
 // and written for the module (web/local_storage_settings.cpp) with every byte, NULs included;
 // and the saved game's download as a quira.conf and the opening of one, which the module checks
 // before it is kept. Texts pass through boundary.js; the key comes from area.js.
-/* global kelvaroPage, ccall */
+/* global kelvaroPage, ccall, _kelvaro_largest_settings_file */
 
 (function () {
   'use strict';
 
   const page = kelvaroPage;
-  // A settings file is a few hundred bytes; anything far larger is not one.
-  const largestSettingsFile = 64 * 1024;
   const noRoom = 'The page has no room in its memory for the saved game.';
 
   function refusal(error) {
@@ -84,7 +82,8 @@
     const file = event.target.files[0];
     event.target.value = '';
     if (!file || page.isBusy()) return;
-    if (file.size > largestSettingsFile) {
+    // The desktop opens the same size of file, and no larger.
+    if (file.size > _kelvaro_largest_settings_file()) {
       say(file.name + ' was not opened: it is too large to be a saved game. Nothing changed.');
       return;
     }

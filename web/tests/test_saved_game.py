@@ -137,6 +137,26 @@ class SavedGameTest(unittest.TestCase):
                     page.no_dialog()
                     self.assertIn("datum=" + saved, self.saved(page).splitlines())
 
+    def test_odd_lines_are_saved_as_on_the_desktop_or_refused_in_words(self):
+        page = self.session()
+        rest = "".join(f"vissen{k}=0\r" for k in range(1, 6))
+        page.js("localStorage.setItem('quira/quira.conf', arguments[0])",
+                "[kelvaro]\rgeld=829\r; keep this note\r[other]\rkept=yes\r")
+        self.menu(page, "opslaan")
+        page.no_dialog()
+        self.assertEqual(self.saved(page),
+                         "[kelvaro]\rgeld=1000\r; keep this note\rdatum=2025-03-07T15:04:05\r"
+                         + rest + "[other]\rkept=yes\r")
+        quoted = "[kelvaro]\ngeld=\"82\n9\"\n"
+        page.js("localStorage.setItem('quira/quira.conf', arguments[0])", quoted)
+        self.menu(page, "opslaan")
+        page.expect(self, "Save", "The game could not be saved.\nIn this browser's quira.conf, "
+                    "the value of geld in [kelvaro] opens a quote that runs over more than one "
+                    "line, so the game cannot tell where the value ends, and left the file as it "
+                    "was.", "exclamation")
+        page.no_dialog()
+        self.assertEqual(self.saved(page), quoted)
+
     def test_the_page_plays_with_its_server_gone_and_can_be_installed(self):
         server = PageServer()
         page = PageSession(server=server)
