@@ -25,20 +25,23 @@ SETTLE_SECONDS = 1.0
 
 
 # A game of its own with every dialog answered at once (OK, No, an empty name); once it has
-# begun, BODY runs with act(kind, command) and hands its figure to done().
+# begun, BODY runs with act(kind, command), the kind and command by their names in the module's
+# vocabulary, and hands its figure to done().
 OWN_GAME = """
 const done = arguments[arguments.length - 1];
 kelvaroPage.dialog = async () => 0;
 const game = _kelvaro_new_game();
+const words = kelvaroPage.vocabulary;
 const act = (kind, command) => ccall('kelvaro_act', 'number',
-  ['number', 'number', 'number', 'number'], [game, kind, 0, command], { async: true });
+  ['number', 'number', 'number', 'number'],
+  [game, words.action[kind], 0, words.menuCommand[command]], { async: true });
 ccall('kelvaro_begin', 'number', ['number'], [game], { async: true }).then(async () => { BODY });
 """
 
 # DAYS days (Wait); the boxes are filled as in play. Milliseconds per day.
 DAY_LOOP = OWN_GAME.replace("BODY", """
   const start = performance.now();
-  for (let day = 0; day < %d; day++) await act(2, 0);
+  for (let day = 0; day < %d; day++) await act('wait', 'none');
   done((performance.now() - start) / %d);
 """ % (DAYS, DAYS))
 
@@ -47,7 +50,7 @@ DAY_LOOP = OWN_GAME.replace("BODY", """
 # been asked how it reads it. Milliseconds.
 FIRST_SAVE = OWN_GAME.replace("BODY", """
   const start = performance.now();
-  await act(3, 3);
+  await act('menu', 'save');
   done(performance.now() - start);
 """)
 

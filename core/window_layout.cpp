@@ -29,6 +29,7 @@ LayoutControl label(std::string name, TwipsRect rect, const char *caption, Layou
     return {std::move(name),
             0,
             ControlType::Label,
+            ControlRole::Decoration,
             rect,
             font,
             colour,
@@ -39,11 +40,13 @@ LayoutControl label(std::string name, TwipsRect rect, const char *caption, Layou
             {}};
 }
 
-LayoutControl box(std::string name, int index, ControlType type, TwipsRect rect, LayoutFont font,
-                  std::string text, std::string accessibleName, std::string description) {
+LayoutControl box(std::string name, int index, ControlType type, ControlRole role, TwipsRect rect,
+                  LayoutFont font, std::string text, std::string accessibleName,
+                  std::string description) {
     return {std::move(name),
             index,
             type,
+            role,
             rect,
             font,
             black,
@@ -54,11 +57,12 @@ LayoutControl box(std::string name, int index, ControlType type, TwipsRect rect,
             std::move(description)};
 }
 
-LayoutControl button(std::string name, int index, TwipsRect rect, const char *caption,
-                     std::string accessibleName, std::string description) {
+LayoutControl button(std::string name, int index, ControlRole role, TwipsRect rect,
+                     const char *caption, std::string accessibleName, std::string description) {
     return {std::move(name),
             index,
             ControlType::Button,
+            role,
             rect,
             gridFont,
             std::nullopt,
@@ -85,6 +89,7 @@ std::vector<LayoutControl> buildControls() {
         label("Label3", {1080, 3840, 855, 255}, screen_text::money, rowFont, white,
               TextAlignment::Right),
     };
+    controls.front().role = ControlRole::CompanyName;
     controls.front().accessibleName = "Company name";
     controls.front().accessibleDescription = "The company's name";
     for (const FishKind kind : allFishKinds) {
@@ -98,30 +103,32 @@ std::vector<LayoutControl> buildControls() {
         const int k = kindNumber(kind);
         const std::string fish(fishName(kind));
         const std::string Fish = static_cast<char>(fish.front() - 'a' + 'A') + fish.substr(1);
-        controls.push_back(box("txtVissen", k, ControlType::TextBox, {5400, top, 1575, rowHeight},
-                               gridFont, screen_text::boxBeforeTheStart, Fish + " stock",
+        controls.push_back(box("txtVissen", k, ControlType::TextBox, ControlRole::Stock,
+                               {5400, top, 1575, rowHeight}, gridFont,
+                               screen_text::boxBeforeTheStart, Fish + " stock",
                                "How many " + fish + " the company holds"));
-        controls.push_back(
-            box("txtMarktprijs", k, ControlType::TextBox, {7080, top, 1455, rowHeight}, gridFont,
-                screen_text::boxBeforeTheStart, Fish + " price",
-                "Today's price of one " + fish + " in euros, for buying and selling"));
-        controls.push_back(button("cmdKopen", k, {8640, top, 1575, rowHeight}, screen_text::buy,
-                                  "Buy " + fish,
+        controls.push_back(box(
+            "txtMarktprijs", k, ControlType::TextBox, ControlRole::Price,
+            {7080, top, 1455, rowHeight}, gridFont, screen_text::boxBeforeTheStart, Fish + " price",
+            "Today's price of one " + fish + " in euros, for buying and selling"));
+        controls.push_back(button("cmdKopen", k, ControlRole::Buy, {8640, top, 1575, rowHeight},
+                                  screen_text::buy, "Buy " + fish,
                                   "Buy " + fish + " at today's price; a day passes"));
-        controls.push_back(button("cmdVerkopen", k, {10320, top, 1455, rowHeight},
-                                  screen_text::sell, "Sell " + fish,
+        controls.push_back(button("cmdVerkopen", k, ControlRole::Sell,
+                                  {10320, top, 1455, rowHeight}, screen_text::sell, "Sell " + fish,
                                   "Sell " + fish + " at today's price; a day passes"));
     }
-    controls.push_back(box("txtJaar", 0, ControlType::ReadOnlyTextBox, {2040, 2880, 1575, 285},
-                           {FontFace::Tahoma, 8.25, true}, {}, "Date", "Today's date in the game"));
-    controls.push_back(box("txtWerkers", 0, ControlType::ReadOnlyTextBox, {2040, 3330, 1575, 285},
-                           {FontFace::Tahoma, 9.75, true}, {}, "Workers",
+    controls.push_back(box("txtJaar", 0, ControlType::ReadOnlyTextBox, ControlRole::Date,
+                           {2040, 2880, 1575, 285}, {FontFace::Tahoma, 8.25, true}, {}, "Date",
+                           "Today's date in the game"));
+    controls.push_back(box("txtWerkers", 0, ControlType::ReadOnlyTextBox, ControlRole::Workers,
+                           {2040, 3330, 1575, 285}, {FontFace::Tahoma, 9.75, true}, {}, "Workers",
                            "The workers employed, paid 10 euros each a day"));
-    controls.push_back(box("txtGeld", 0, ControlType::ReadOnlyTextBox, {2040, 3810, 1575, 285},
-                           {FontFace::Tahoma, 9.75, true}, {}, "Money",
+    controls.push_back(box("txtGeld", 0, ControlType::ReadOnlyTextBox, ControlRole::Money,
+                           {2040, 3810, 1575, 285}, {FontFace::Tahoma, 9.75, true}, {}, "Money",
                            "The company's money in euros"));
-    controls.push_back(button("cmdWachten", 0, {6000, 4560, 3135, 375}, screen_text::wait, "Wait",
-                              "Let a day pass"));
+    controls.push_back(button("cmdWachten", 0, ControlRole::Wait, {6000, 4560, 3135, 375},
+                              screen_text::wait, "Wait", "Let a day pass"));
     return controls;
 }
 
@@ -155,6 +162,22 @@ std::span<const LayoutControl> windowControls() {
     // Built once, on first use, and never changed.
     static const std::vector<LayoutControl> controls = buildControls();
     return controls;
+}
+
+const LayoutControl *controlWithRole(ControlRole role, int index) {
+    if (role == ControlRole::Decoration)
+        return nullptr;
+    for (const LayoutControl &control : windowControls())
+        if (control.role == role && control.index == index)
+            return &control;
+    return nullptr;
+}
+
+const LayoutControl *controlNamed(const ControlRef &ref) {
+    for (const LayoutControl &control : windowControls())
+        if (control.name == ref.name && control.index == ref.index)
+            return &control;
+    return nullptr;
 }
 
 std::span<const LayoutLine> windowLines() { return lines; }

@@ -18,6 +18,21 @@ enum class ControlType { Label, TextBox, ReadOnlyTextBox, Button };
 enum class FontFace { Verdana, Tahoma, UserInterface }; // UserInterface: the desktop's own font
 enum class TextAlignment { Left, Centre, Right };
 
+// What a control is to the game: the value it shows or the action it starts. Stock, Price, Buy
+// and Sell are one per kind; Decoration is every label and heading that the game never changes.
+enum class ControlRole {
+    Decoration,
+    CompanyName,
+    Money,
+    Workers,
+    Date,
+    Stock,
+    Price,
+    Buy,
+    Sell,
+    Wait
+};
+
 struct Colour {
     int red;
     int green;
@@ -44,6 +59,7 @@ struct LayoutControl {
     std::string name; // "txtGeld"; "txtVissen" for every member of that array
     int index;        // the member's kind number, 1 to 5; 0 for a control of its own
     ControlType type;
+    ControlRole role;
     TwipsRect rect;
     LayoutFont font;
     std::optional<Colour> textColour;       // none: the front end's default for the type
@@ -82,6 +98,12 @@ std::span<const LayoutLine> windowLines();
 
 // "txtVissen(3)" for an array's member, the plain name otherwise.
 std::string qualifiedName(const ControlRef &control);
+
+// The control with this role and kind number (0 for a role that is not per kind); nullptr when
+// there is none, and for Decoration, which many controls share.
+const LayoutControl *controlWithRole(ControlRole role, int index = 0);
+// The control a reference names; nullptr when there is none.
+const LayoutControl *controlNamed(const ControlRef &control);
 
 // The controls that take the focus, in the order of the Tab key; the first has the focus when
 // the window opens.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 namespace kelvaro {
@@ -54,23 +53,34 @@ std::u32string keysLine() {
     return fromUtf8(line);
 }
 
-// The screen's control for a control of the window's Tab order.
-Control controlNamed(const ControlRef &ref) {
+// The screen's control for a control of the window's Tab order, by the control's role.
+Control screenControl(const ControlRef &ref) {
     using Kind = Control::Kind;
-    struct Named {
-        const char *name;
-        Kind kind;
-    };
-    static constexpr Named names[] = {
-        {"txtGeld", Kind::Money},    {"txtWerkers", Kind::Workers},  {"txtJaar", Kind::Date},
-        {"txtVissen", Kind::Stock},  {"txtMarktprijs", Kind::Price}, {"cmdKopen", Kind::Buy},
-        {"cmdVerkopen", Kind::Sell}, {"cmdWachten", Kind::Wait},
-    };
-    for (const Named &named : names)
-        if (std::strcmp(named.name, ref.name) == 0)
-            for (const FishKind fish : allFishKinds)
-                if (ref.index == 0 || kindNumber(fish) == ref.index)
-                    return Control{named.kind, fish};
+    const LayoutControl *control = controlNamed(ref);
+    FishKind fish = FishKind::Angler;
+    for (const FishKind kind : allFishKinds)
+        if (kindNumber(kind) == ref.index)
+            fish = kind;
+    switch (control ? control->role : ControlRole::Decoration) {
+    case ControlRole::Money:
+        return Control{Kind::Money};
+    case ControlRole::Workers:
+        return Control{Kind::Workers};
+    case ControlRole::Date:
+        return Control{Kind::Date};
+    case ControlRole::Stock:
+        return Control{Kind::Stock, fish};
+    case ControlRole::Price:
+        return Control{Kind::Price, fish};
+    case ControlRole::Buy:
+        return Control{Kind::Buy, fish};
+    case ControlRole::Sell:
+        return Control{Kind::Sell, fish};
+    case ControlRole::Decoration:
+    case ControlRole::CompanyName:
+    case ControlRole::Wait:
+        break;
+    }
     return Control{Kind::Wait};
 }
 
@@ -116,7 +126,7 @@ MainScreen::MainScreen()
         price_[kind] = editorWith(screen_text::boxBeforeTheStart);
     }
     for (const ControlRef &ref : tabOrder())
-        order_.push_back(controlNamed(ref));
+        order_.push_back(screenControl(ref));
 }
 
 void MainScreen::showPrice(FishKind kind, std::int32_t price) {

@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <utility>
-
 namespace kelvaro {
 
 namespace {
@@ -49,40 +47,41 @@ QRect rectOf(const TwipsRect &rect) {
     return rectFromTwips(rect.left, rect.top, rect.width, rect.height);
 }
 
-// Where the window's code keeps each control, by the control's name.
+// Where the window's code keeps each control, by the control's role; the labels and headings
+// are never changed once made, so the window keeps none of them.
 void keep(Form1Controls &form, const LayoutControl &control, QWidget *widget) {
     const auto kind = static_cast<FishKind>(control.index);
-    const std::pair<const char *, QLabel **> labels[] = {
-        {"lblNaam", &form.lblNaam},
-        {"Label7", &form.Label7},
-        {"Label6", &form.Label6},
-        {"Label5", &form.Label5},
-        {"Label4", &form.Label4},
-        {"Label3", &form.Label3},
-        {"lblKabeljouw", &form.lblKabeljouw},
-        {"lblPaling", &form.lblPaling},
-        {"lblZalm", &form.lblZalm},
-        {"lblForel", &form.lblForel},
-        {"lblKarper", &form.lblKarper},
-    };
-    for (const auto &[name, field] : labels)
-        if (control.name == name)
-            *field = static_cast<QLabel *>(widget);
-    const std::pair<const char *, QLineEdit **> boxes[] = {
-        {"txtJaar", &form.txtJaar}, {"txtWerkers", &form.txtWerkers}, {"txtGeld", &form.txtGeld}};
-    for (const auto &[name, field] : boxes)
-        if (control.name == name)
-            *field = static_cast<QLineEdit *>(widget);
-    if (control.name == "txtVissen")
+    switch (control.role) {
+    case ControlRole::Decoration:
+        break;
+    case ControlRole::CompanyName:
+        form.lblNaam = static_cast<QLabel *>(widget);
+        break;
+    case ControlRole::Money:
+        form.txtGeld = static_cast<QLineEdit *>(widget);
+        break;
+    case ControlRole::Workers:
+        form.txtWerkers = static_cast<QLineEdit *>(widget);
+        break;
+    case ControlRole::Date:
+        form.txtJaar = static_cast<QLineEdit *>(widget);
+        break;
+    case ControlRole::Stock:
         form.txtVissen[kind] = static_cast<QLineEdit *>(widget);
-    else if (control.name == "txtMarktprijs")
+        break;
+    case ControlRole::Price:
         form.txtMarktprijs[kind] = static_cast<QLineEdit *>(widget);
-    else if (control.name == "cmdKopen")
+        break;
+    case ControlRole::Buy:
         form.cmdKopen[kind] = static_cast<QPushButton *>(widget);
-    else if (control.name == "cmdVerkopen")
+        break;
+    case ControlRole::Sell:
         form.cmdVerkopen[kind] = static_cast<QPushButton *>(widget);
-    else if (control.name == "cmdWachten")
+        break;
+    case ControlRole::Wait:
         form.cmdWachten = static_cast<QPushButton *>(widget);
+        break;
+    }
 }
 
 QWidget *makeControl(QWidget &area, const LayoutControl &control) {

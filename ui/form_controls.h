@@ -11,20 +11,10 @@ namespace kelvaro {
 
 class RuleLine;
 
-// The controls of the main window, under the names the game's code knows them by.
+// The controls of the main window that the game's code uses, under the names it knows them by.
 // The per-kind controls are arrays indexed by FishKind, members 1 to 5 only.
 struct Form1Controls {
     QLabel *lblNaam = nullptr;
-    QLabel *Label7 = nullptr; // "Prices"
-    QLabel *Label6 = nullptr; // "Company size"
-    QLabel *Label5 = nullptr; // "Date "
-    QLabel *Label4 = nullptr; // "Workers "
-    QLabel *Label3 = nullptr; // "Money "
-    QLabel *lblKabeljouw = nullptr;
-    QLabel *lblPaling = nullptr;
-    QLabel *lblZalm = nullptr;
-    QLabel *lblForel = nullptr;
-    QLabel *lblKarper = nullptr;
     RuleLine *Line1 = nullptr;
     RuleLine *Line2 = nullptr;
     RuleLine *Line3 = nullptr;

@@ -4,20 +4,27 @@
 #include "core/menu_tree.h"
 #include "core/screen_texts.h"
 #include "core/window_layout.h"
+#include "web/boundary_text.h"
+#include "web/vocabulary.h"
 #include "web/web_game.h"
 
 #include <emscripten.h>
 
+// Texts go over as their bytes and byte counts (web/boundary_text.h); the script decodes each.
 // clang-format off
 EM_JS(void, kelvaro_js_add_control,
-      (const char *name, int index, int type, int left, int top, int width, int height, int face,
-       double points, int bold, int textColour, int backgroundColour, int alignment,
-       const char *caption, const char *accessibleName, const char *description),
+      (const char *name, int nameSize, int index, int type, int role, int left, int top,
+       int width, int height, int face, double points, int bold, int textColour,
+       int backgroundColour, int alignment, const char *caption, int captionSize,
+       const char *accessibleName, int accessibleNameSize, const char *description,
+       int descriptionSize),
       {
+          const text = kelvaroPage.textAt;
           kelvaroPage.addControl({
-              name : UTF8ToString(name),
+              name : text(name, nameSize),
               index : index,
               type : type,
+              role : role,
               rect : [ left, top, width, height ],
               face : face,
               points : points,
@@ -25,52 +32,65 @@ EM_JS(void, kelvaro_js_add_control,
               textColour : textColour,
               backgroundColour : backgroundColour,
               alignment : alignment,
-              caption : UTF8ToString(caption),
-              accessibleName : UTF8ToString(accessibleName),
-              description : UTF8ToString(description)
+              caption : text(caption, captionSize),
+              accessibleName : text(accessibleName, accessibleNameSize),
+              description : text(description, descriptionSize)
           });
       });
 EM_JS(void, kelvaro_js_add_line,
-      (const char *name, int fromX, int fromY, int toX, int toY, int colour, int pixelWidth), {
-          kelvaroPage.addLine(UTF8ToString(name), [ fromX, fromY, toX, toY ], colour, pixelWidth);
+      (const char *name, int nameSize, int fromX, int fromY, int toX, int toY, int colour,
+       int pixelWidth), {
+          kelvaroPage.addLine(kelvaroPage.textAt(name, nameSize), [ fromX, fromY, toX, toY ],
+                              colour, pixelWidth);
       });
-EM_JS(void, kelvaro_js_add_tab_stop, (const char *name, int index),
-      { kelvaroPage.addTabStop(UTF8ToString(name), index); });
+EM_JS(void, kelvaro_js_add_tab_stop, (const char *name, int nameSize, int index),
+      { kelvaroPage.addTabStop(kelvaroPage.textAt(name, nameSize), index); });
 EM_JS(void, kelvaro_js_add_menu_entry,
-      (int level, const char *name, const char *caption, const char *shortcut, int enabled,
-       int command),
+      (int level, const char *name, int nameSize, const char *caption, int captionSize,
+       const char *shortcut, int shortcutSize, int enabled, int command),
       {
-          kelvaroPage.addMenuEntry(level, UTF8ToString(name), UTF8ToString(caption),
-                                   UTF8ToString(shortcut), enabled !== 0, command);
+          const text = kelvaroPage.textAt;
+          kelvaroPage.addMenuEntry(level, text(name, nameSize), text(caption, captionSize),
+                                   text(shortcut, shortcutSize), enabled !== 0, command);
       });
 EM_JS(void, kelvaro_js_describe_area,
       (int widthTwips, int heightTwips, int twipsPerPixel, const char *savedGameKey,
-       const char *titleBeforeTheStart),
+       int savedGameKeySize, const char *titleBeforeTheStart, int titleSize),
       {
           kelvaroPage.describeArea(widthTwips, heightTwips, twipsPerPixel,
-                                   UTF8ToString(savedGameKey), UTF8ToString(titleBeforeTheStart));
+                                   kelvaroPage.textAt(savedGameKey, savedGameKeySize),
+                                   kelvaroPage.textAt(titleBeforeTheStart, titleSize));
       });
 // clang-format on
 
 namespace kelvaro {
 namespace {
 
+using page::byteCount;
+
 // Colours go to the script as 0xRRGGBB, or -1 for the control type's default.
 int packed(const std::optional<Colour> &colour) {
     return colour ? (colour->red << 16) | (colour->green << 8) | colour->blue : -1;
 }
 
+// The script's numbers are the enumerations' own (web/vocabulary.h); a fish outside the rows
+// stands for the first row.
 PlayerAction actionOf(int kind, int fish, int command) {
-    switch (kind) {
-    case 0:
-        return PlayerAction::buy(static_cast<FishKind>(fish < 1 || fish > 5 ? 1 : fish));
-    case 1:
-        return PlayerAction::sell(static_cast<FishKind>(fish < 1 || fish > 5 ? 1 : fish));
-    case 3:
+    FishKind row = FishKind::Angler;
+    for (const FishKind each : allFishKinds)
+        if (kindNumber(each) == fish)
+            row = each;
+    switch (static_cast<PlayerAction::Kind>(kind)) {
+    case PlayerAction::Kind::Buy:
+        return PlayerAction::buy(row);
+    case PlayerAction::Kind::Sell:
+        return PlayerAction::sell(row);
+    case PlayerAction::Kind::Menu:
         return PlayerAction::menu(static_cast<MenuCommand>(command));
-    default:
-        return PlayerAction::wait();
+    case PlayerAction::Kind::Wait:
+        break;
     }
+    return PlayerAction::wait();
 }
 
 } // namespace
@@ -78,31 +98,39 @@ PlayerAction actionOf(int kind, int fish, int command) {
 
 extern "C" {
 
-// Hands the script the window's layout, lines, focus order and menus to draw.
+// Hands the script the enumerations' numbers, then the window's layout, lines, focus order and
+// menus to draw.
 EMSCRIPTEN_KEEPALIVE void kelvaro_describe_page() {
     using namespace kelvaro;
-    kelvaro_js_describe_area(clientWidthTwips, clientHeightTwips, twipsPerPixel,
-                             LocalStorageSettings::storageKey("quira").c_str(),
-                             screen_text::titleBeforeTheStart);
-    for (const LayoutControl &control : windowControls()) {
+    page::describeVocabulary();
+    const std::string key = LocalStorageSettings::storageKey("quira");
+    const std::string title = screen_text::titleBeforeTheStart;
+    kelvaro_js_describe_area(clientWidthTwips, clientHeightTwips, twipsPerPixel, key.data(),
+                             byteCount(key), title.data(), byteCount(title));
+    for (const LayoutControl &c : windowControls()) {
         kelvaro_js_add_control(
-            control.name.c_str(), control.index, static_cast<int>(control.type), control.rect.left,
-            control.rect.top, control.rect.width, control.rect.height,
-            static_cast<int>(control.font.face), control.font.points, control.font.bold,
-            packed(control.textColour), packed(control.backgroundColour),
-            static_cast<int>(control.alignment), control.caption.c_str(),
-            control.accessibleName.c_str(), control.accessibleDescription.c_str());
+            c.name.data(), byteCount(c.name), c.index, static_cast<int>(c.type),
+            static_cast<int>(c.role), c.rect.left, c.rect.top, c.rect.width, c.rect.height,
+            static_cast<int>(c.font.face), c.font.points, c.font.bold, packed(c.textColour),
+            packed(c.backgroundColour), static_cast<int>(c.alignment), c.caption.data(),
+            byteCount(c.caption), c.accessibleName.data(), byteCount(c.accessibleName),
+            c.accessibleDescription.data(), byteCount(c.accessibleDescription));
     }
     for (const LayoutLine &line : windowLines()) {
-        kelvaro_js_add_line(line.name.c_str(), line.fromX, line.fromY, line.toX, line.toY,
-                            packed(line.colour), line.pixelWidth);
+        kelvaro_js_add_line(line.name.data(), byteCount(line.name), line.fromX, line.fromY,
+                            line.toX, line.toY, packed(line.colour), line.pixelWidth);
     }
-    for (const ControlRef &stop : tabOrder())
-        kelvaro_js_add_tab_stop(stop.name, stop.index);
+    for (const ControlRef &stop : tabOrder()) {
+        const std::string name = stop.name;
+        kelvaro_js_add_tab_stop(name.data(), byteCount(name), stop.index);
+    }
     for (const MenuEntry &entry : menuTree()) {
-        kelvaro_js_add_menu_entry(entry.level, entry.name, entry.caption,
-                                  shortcutText(entry.shortcut).c_str(), entry.enabled,
-                                  static_cast<int>(entry.command));
+        const std::string name = entry.name;
+        const std::string caption = entry.caption;
+        const std::string shortcut = shortcutText(entry.shortcut);
+        kelvaro_js_add_menu_entry(entry.level, name.data(), byteCount(name), caption.data(),
+                                  byteCount(caption), shortcut.data(), byteCount(shortcut),
+                                  entry.enabled, static_cast<int>(entry.command));
     }
 }
 
@@ -116,21 +144,25 @@ EMSCRIPTEN_KEEPALIVE int kelvaro_begin(kelvaro::WebGame *game) {
     return game->view.ended() ? 1 : 0;
 }
 
-// One action to its end: kind 0 Buy, 1 Sell, 2 Wait, 3 a menu command; 1 when the game ended.
+// One action to its end, its kind a PlayerAction::Kind, with the fish's kind number for Buy and
+// Sell and the MenuCommand for a menu command; 1 when the game ended.
 EMSCRIPTEN_KEEPALIVE int kelvaro_act(kelvaro::WebGame *game, int kind, int fish, int command) {
     kelvaro::performAction(game->state, kelvaro::actionOf(kind, fish, command), game->ports);
     return game->view.ended() ? 1 : 0;
 }
 
-// The menu command a key chooses, 0 when none: ctrl with a capital letter, or a function key.
+// The menu command a key chooses, MenuCommand::None when none: ctrl with a capital letter, or a
+// function key.
 EMSCRIPTEN_KEEPALIVE int kelvaro_shortcut(int ctrl, int letter, int functionKey) {
     const kelvaro::ShortcutKey key{ctrl != 0, static_cast<char>(letter), functionKey};
     return static_cast<int>(kelvaro::commandForShortcut(key));
 }
 
-// 1 when a Load would take this settings text; otherwise the player sees why, and 0.
-EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text) {
+// 1 when a Load would take this settings text, every byte of it; otherwise the player sees
+// why, and 0.
+EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text, int size) {
     kelvaro::PageDialogs dialogs;
-    return kelvaro::checkSavedText(text, dialogs) ? 1 : 0;
+    const std::string whole(text, size > 0 ? static_cast<std::size_t>(size) : 0);
+    return kelvaro::checkSavedText(whole, dialogs) ? 1 : 0;
 }
 }

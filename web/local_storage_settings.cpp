@@ -1,41 +1,36 @@
 #include "web/local_storage_settings.h"
 
+#include "web/boundary_text.h"
+
 #include <emscripten.h>
 
 #include <optional>
-#include <vector>
 
 // clang-format off
-EM_JS(int, kelvaro_js_storage_read, (const char *key),
-      { return kelvaroPage.storageRead(UTF8ToString(key)); });
-EM_JS(int, kelvaro_js_storage_write, (const char *key, const char *text),
-      { return kelvaroPage.storageWrite(UTF8ToString(key), UTF8ToString(text)); });
-EM_JS(void, kelvaro_js_take_storage_text, (char *buffer, int size),
-      { stringToUTF8(kelvaroPage.takeStorageText(), buffer, size); });
+EM_JS(int, kelvaro_js_storage_read, (const char *key, int keySize, std::string *text),
+      { return kelvaroPage.storageRead(kelvaroPage.textAt(key, keySize), text); });
+EM_JS(int, kelvaro_js_storage_write,
+      (const char *key, int keySize, const char *text, int textSize, std::string *refusal), {
+          return kelvaroPage.storageWrite(kelvaroPage.textAt(key, keySize),
+                                          kelvaroPage.textAt(text, textSize), refusal);
+      });
 // clang-format on
 
 namespace kelvaro {
 
 namespace {
 
-// The text the page's script last handed over: what was read, or why the browser refused.
-std::string takeStorageText(int size) {
-    std::vector<char> buffer(static_cast<std::size_t>(size) + 1, '\0');
-    kelvaro_js_take_storage_text(buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), static_cast<std::size_t>(size));
-}
-
 struct StorageReading {
     std::string text;
     std::optional<std::string> failure;
 };
 
-// The script answers with the UTF-8 size of the text, negated when it is the browser's refusal.
+// The whole stored text, every byte of it, or why the browser refused to hand it over.
 StorageReading readStorage(const std::string &key) {
-    const int answer = kelvaro_js_storage_read(key.c_str());
-    if (answer < 0)
-        return {{}, takeStorageText(-answer - 1)};
-    return {takeStorageText(answer), std::nullopt};
+    std::string text;
+    if (kelvaro_js_storage_read(key.data(), page::byteCount(key), &text) == 0)
+        return {{}, std::move(text)};
+    return {std::move(text), std::nullopt};
 }
 
 } // namespace
@@ -71,10 +66,11 @@ CommitResult LocalStorageSettings::commit() {
     const StorageReading reading = readStorage(key);
     if (reading.failure)
         return {false, *reading.failure};
-    const int refused =
-        kelvaro_js_storage_write(key.c_str(), withIniValues(reading.text, updates).c_str());
-    if (refused > 0)
-        return {false, takeStorageText(refused - 1)};
+    const std::string text = withIniValues(reading.text, updates);
+    std::string refusal;
+    if (kelvaro_js_storage_write(key.data(), page::byteCount(key), text.data(),
+                                 page::byteCount(text), &refusal) == 0)
+        return {false, refusal};
     return {};
 }
 

@@ -1,54 +1,59 @@
 #include "web/page_bridge.h"
 
+#include "web/boundary_text.h"
+
 #include <emscripten.h>
 
-#include <vector>
-
-// The script's side of each call is kelvaroPage in page.js, which runs in the same scope.
+// The script's side of each call is kelvaroPage, which runs in the same scope.
 // clang-format off
-EM_JS(void, kelvaro_js_set_control_text, (const char *id, const char *text),
-      { kelvaroPage.setControlText(UTF8ToString(id), UTF8ToString(text)); });
-EM_JS(void, kelvaro_js_set_title, (const char *title),
-      { kelvaroPage.setTitle(UTF8ToString(title)); });
+EM_JS(void, kelvaro_js_set_control_text, (int role, int index, const char *text, int textSize),
+      { kelvaroPage.setControlText(role, index, kelvaroPage.textAt(text, textSize)); });
+EM_JS(void, kelvaro_js_set_title, (const char *title, int titleSize),
+      { kelvaroPage.setTitle(kelvaroPage.textAt(title, titleSize)); });
 EM_JS(void, kelvaro_js_end_game, (), { kelvaroPage.endGame(); });
-EM_ASYNC_JS(int, kelvaro_js_dialog, (int kind, const char *caption, const char *text, int icon), {
-    return await kelvaroPage.dialog(kind, UTF8ToString(caption), UTF8ToString(text), icon);
+EM_ASYNC_JS(int, kelvaro_js_dialog,
+            (int kind, const char *caption, int captionSize, const char *text, int textSize,
+             int icon), {
+    return await kelvaroPage.dialog(kind, kelvaroPage.textAt(caption, captionSize),
+                                    kelvaroPage.textAt(text, textSize), icon);
 });
-EM_JS(void, kelvaro_js_take_answer, (char *buffer, int size),
-      { stringToUTF8(kelvaroPage.takeAnswer(), buffer, size); });
+EM_JS(void, kelvaro_js_take_answer, (std::string *answer),
+      { kelvaroPage.giveText(answer, kelvaroPage.takeAnswer()); });
 // clang-format on
 
 namespace kelvaro::page {
 
 namespace {
 
-// What each dialog is, as the script knows it.
-enum DialogKind { messageBox = 0, yesNoBox = 1, textPrompt = 2 };
+int dialog(DialogKind kind, const std::string &caption, const std::string &text, MessageIcon icon) {
+    return kelvaro_js_dialog(static_cast<int>(kind), caption.data(), byteCount(caption),
+                             text.data(), byteCount(text), static_cast<int>(icon));
+}
 
 } // namespace
 
-void setControlText(const std::string &id, const std::string &text) {
-    kelvaro_js_set_control_text(id.c_str(), text.c_str());
+void setControlText(ControlRole role, int index, const std::string &text) {
+    kelvaro_js_set_control_text(static_cast<int>(role), index, text.data(), byteCount(text));
 }
 
-void setTitle(const std::string &title) { kelvaro_js_set_title(title.c_str()); }
+void setTitle(const std::string &title) { kelvaro_js_set_title(title.data(), byteCount(title)); }
 
 void endGame() { kelvaro_js_end_game(); }
 
-void showMessage(const std::string &caption, const std::string &text, int icon) {
-    kelvaro_js_dialog(messageBox, caption.c_str(), text.c_str(), icon);
+void showMessage(const std::string &caption, const std::string &text, MessageIcon icon) {
+    dialog(DialogKind::Message, caption, text, icon);
 }
 
 bool askYesNo(const std::string &caption, const std::string &text) {
-    return kelvaro_js_dialog(yesNoBox, caption.c_str(), text.c_str(), 3) == 1;
+    return dialog(DialogKind::YesNo, caption, text, MessageIcon::None) == 1;
 }
 
 std::string promptText(const std::string &caption, const std::string &text) {
-    // The script answers with the UTF-8 size of the typed text; the text itself follows.
-    const int size = kelvaro_js_dialog(textPrompt, caption.c_str(), text.c_str(), 0);
-    std::vector<char> buffer(static_cast<std::size_t>(size) + 1, '\0');
-    kelvaro_js_take_answer(buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), static_cast<std::size_t>(size));
+    dialog(DialogKind::Prompt, caption, text, MessageIcon::None);
+    // The typed text is taken once the dialog has returned, while the game is not waiting.
+    std::string answer;
+    kelvaro_js_take_answer(&answer);
+    return answer;
 }
 
 } // namespace kelvaro::page

@@ -1,6 +1,7 @@
 #include "web/page_ports.h"
 
 #include "core/screen_texts.h"
+#include "web/boundary_text.h"
 #include "web/page_bridge.h"
 
 #include <emscripten.h>
@@ -11,24 +12,24 @@
 EM_JS(void, kelvaro_js_local_now, (int *fields), { kelvaroPage.localNow(fields); });
 EM_JS(double, kelvaro_js_ticks, (), { return kelvaroPage.ticks(); });
 EM_JS(std::uint32_t, kelvaro_js_random_word, (), { return kelvaroPage.randomWord(); });
-EM_JS(void, kelvaro_js_month_name, (int month, int abbreviated, char *buffer, int size),
-      { stringToUTF8(kelvaroPage.monthName(month, abbreviated !== 0), buffer, size); });
-EM_JS(void, kelvaro_js_date_time_text, (const int *fields, char *buffer, int size),
-      { stringToUTF8(kelvaroPage.dateTimeText(fields), buffer, size); });
-EM_JS(int, kelvaro_js_read_date_time, (const char *text, int *fields),
-      { return kelvaroPage.readDateTime(UTF8ToString(text), fields) ? 1 : 0; });
+EM_JS(void, kelvaro_js_month_name, (int month, int abbreviated, std::string *name),
+      { kelvaroPage.giveText(name, kelvaroPage.monthName(month, abbreviated !== 0)); });
+EM_JS(void, kelvaro_js_date_time_text, (const int *fields, std::string *text),
+      { kelvaroPage.giveText(text, kelvaroPage.dateTimeText(fields)); });
+EM_JS(int, kelvaro_js_read_date_time, (const char *text, int textSize, int *fields), {
+    return kelvaroPage.readDateTime(kelvaroPage.textAt(text, textSize), fields) ? 1 : 0;
+});
 // clang-format on
 
 namespace kelvaro {
 
 namespace {
 
-// Big enough for any month name or date text of any language.
-constexpr int textBufferSize = 256;
-
-std::string controlId(const char *name, FishKind kind) {
-    return name + std::to_string(kindNumber(kind));
+void show(ControlRole role, FishKind kind, std::int32_t value) {
+    page::setControlText(role, kindNumber(kind), std::to_string(value));
 }
+
+void show(ControlRole role, const std::string &text) { page::setControlText(role, 0, text); }
 
 std::array<int, 6> fieldsOf(const CivilDateTime &moment) {
     return {moment.year, moment.month, moment.day, moment.hour, moment.minute, moment.second};
@@ -38,39 +39,25 @@ CivilDateTime momentOf(const std::array<int, 6> &fields) {
     return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
 }
 
-int iconNumber(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::None:
-        return 0;
-    case MessageIcon::Information:
-        return 1;
-    case MessageIcon::Exclamation:
-        return 2;
-    }
-    return 0;
-}
-
 } // namespace
 
 void PageView::showPrice(FishKind kind, std::int32_t price) {
-    page::setControlText(controlId("txtMarktprijs", kind), std::to_string(price));
+    show(ControlRole::Price, kind, price);
 }
 
 void PageView::showStock(FishKind kind, std::int32_t stock) {
-    page::setControlText(controlId("txtVissen", kind), std::to_string(stock));
+    show(ControlRole::Stock, kind, stock);
 }
 
-void PageView::showMoney(std::int32_t money) {
-    page::setControlText("txtGeld", std::to_string(money));
-}
+void PageView::showMoney(std::int32_t money) { show(ControlRole::Money, std::to_string(money)); }
 
 void PageView::showWorkforce(std::int32_t workforce) {
-    page::setControlText("txtWerkers", std::to_string(workforce));
+    show(ControlRole::Workers, std::to_string(workforce));
 }
 
-void PageView::showDate(const std::string &text) { page::setControlText("txtJaar", text); }
+void PageView::showDate(const std::string &text) { show(ControlRole::Date, text); }
 
-void PageView::showCompanyName(const std::string &name) { page::setControlText("lblNaam", name); }
+void PageView::showCompanyName(const std::string &name) { show(ControlRole::CompanyName, name); }
 
 void PageView::setTitle(const std::string &title) { page::setTitle(title); }
 
@@ -81,7 +68,7 @@ void PageView::endProgram() {
 
 void PageDialogs::showMessage(const std::string &text, const std::optional<std::string> &title,
                               MessageIcon icon) {
-    page::showMessage(title.value_or(screen_text::applicationTitle), text, iconNumber(icon));
+    page::showMessage(title.value_or(screen_text::applicationTitle), text, icon);
 }
 
 bool PageDialogs::askYesNo(const std::string &text, const std::string &title) {
@@ -102,27 +89,27 @@ CivilDateTime BrowserClock::localNow() const {
 std::uint64_t BrowserClock::ticks() const { return static_cast<std::uint64_t>(kelvaro_js_ticks()); }
 
 std::string BrowserDateTexts::monthName(int month) const {
-    std::array<char, textBufferSize> buffer{};
-    kelvaro_js_month_name(month, 0, buffer.data(), textBufferSize);
-    return buffer.data();
+    std::string name;
+    kelvaro_js_month_name(month, 0, &name);
+    return name;
 }
 
 std::string BrowserDateTexts::monthAbbreviation(int month) const {
-    std::array<char, textBufferSize> buffer{};
-    kelvaro_js_month_name(month, 1, buffer.data(), textBufferSize);
-    return buffer.data();
+    std::string name;
+    kelvaro_js_month_name(month, 1, &name);
+    return name;
 }
 
 std::string BrowserDateTimeText::toText(const CivilDateTime &moment) const {
     const std::array<int, 6> fields = fieldsOf(moment);
-    std::array<char, textBufferSize> buffer{};
-    kelvaro_js_date_time_text(fields.data(), buffer.data(), textBufferSize);
-    return buffer.data();
+    std::string text;
+    kelvaro_js_date_time_text(fields.data(), &text);
+    return text;
 }
 
 std::optional<CivilDateTime> BrowserDateTimeText::fromText(const std::string &text) const {
     std::array<int, 6> fields{};
-    if (kelvaro_js_read_date_time(text.c_str(), fields.data()) == 0)
+    if (kelvaro_js_read_date_time(text.data(), page::byteCount(text), fields.data()) == 0)
         return std::nullopt;
     const CivilDateTime moment = momentOf(fields);
     if (!moment.isValid())

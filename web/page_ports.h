@@ -7,8 +7,8 @@
 
 namespace kelvaro {
 
-// The page's game area as the rules' view: each call replaces the text of the control whose id
-// is the window's control name, with the kind number for the per-kind boxes.
+// The page's game area as the rules' view: each call replaces the text of the control with the
+// value's role in the window's layout.
 class PageView final : public GameView {
   public:
     void showPrice(FishKind kind, std::int32_t price) override;

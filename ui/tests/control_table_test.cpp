@@ -2,6 +2,7 @@
 // text, font, colour, alignment and whether it can be typed into; and that every text the game
 // can write there fits.
 
+#include "core/window_layout.h"
 #include "ui/fonts.h"
 #include "window_support/form_fixture.h"
 
@@ -12,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -32,6 +34,7 @@ struct Control {
     QColor colour; // labels only; every text box is black on white
     Qt::Alignment alignment; // horizontal; buttons centre their captions themselves
     bool readOnly;
+    ControlRole role; // what the layout says the control is to the game
 };
 
 const QColor white(255, 255, 255);
@@ -50,30 +53,30 @@ void PrintTo(const Control &c, std::ostream *out) { *out << c.name; }
 std::vector<Control> controlTable() {
     // clang-format off
     std::vector<Control> table{
-        {"lblNaam", Type::Label, {120, 240, 9855, 375}, "Name of the company", 15.75, sansBold21, orange, Qt::AlignLeft, false},
-        {"Label7", Type::Label, {4560, 1200, 3135, 375}, "Prices", 14.25, sans19, white, Qt::AlignHCenter, false},
-        {"Label6", Type::Label, {600, 1920, 3135, 375}, "Company size", 14.25, sans19, white, Qt::AlignHCenter, false},
-        {"Label5", Type::Label, {480, 2880, 1455, 375}, "Date ", 9.75, sansBold13, white, Qt::AlignRight, false},
-        {"Label4", Type::Label, {480, 3360, 1455, 375}, "Workers ", 9.75, sansBold13, white, Qt::AlignRight, false},
-        {"Label3", Type::Label, {1080, 3840, 855, 255}, "Money ", 9.75, sansBold13, white, Qt::AlignRight, false},
-        {"txtJaar", Type::TextBox, {2040, 2880, 1575, 285}, "", 8.25, condensedBold11, {}, Qt::AlignLeft, true},
-        {"txtWerkers", Type::TextBox, {2040, 3330, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true},
-        {"txtGeld", Type::TextBox, {2040, 3810, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true},
-        {"cmdWachten", Type::Button, {6000, 4560, 3135, 375}, "Wait", 8.25, sans11, {}, {}, false},
-        {"lblKabeljouw", Type::Label, {4080, 1800, 1215, 375}, "Angler:", 9.75, sansBold13, white, Qt::AlignLeft, false},
-        {"lblPaling", Type::Label, {4080, 2280, 1095, 375}, "Eels:", 9.75, sansBold13, white, Qt::AlignLeft, false},
-        {"lblZalm", Type::Label, {4080, 2760, 1095, 375}, "Salmon:", 9.75, sansBold13, white, Qt::AlignLeft, false},
-        {"lblForel", Type::Label, {4080, 3240, 1095, 375}, "Trout:", 9.75, sansBold13, white, Qt::AlignLeft, false},
-        {"lblKarper", Type::Label, {4080, 3720, 1095, 375}, "Carp:", 9.75, sansBold13, white, Qt::AlignLeft, false},
+        {"lblNaam", Type::Label, {120, 240, 9855, 375}, "Name of the company", 15.75, sansBold21, orange, Qt::AlignLeft, false, ControlRole::CompanyName},
+        {"Label7", Type::Label, {4560, 1200, 3135, 375}, "Prices", 14.25, sans19, white, Qt::AlignHCenter, false, ControlRole::Decoration},
+        {"Label6", Type::Label, {600, 1920, 3135, 375}, "Company size", 14.25, sans19, white, Qt::AlignHCenter, false, ControlRole::Decoration},
+        {"Label5", Type::Label, {480, 2880, 1455, 375}, "Date ", 9.75, sansBold13, white, Qt::AlignRight, false, ControlRole::Decoration},
+        {"Label4", Type::Label, {480, 3360, 1455, 375}, "Workers ", 9.75, sansBold13, white, Qt::AlignRight, false, ControlRole::Decoration},
+        {"Label3", Type::Label, {1080, 3840, 855, 255}, "Money ", 9.75, sansBold13, white, Qt::AlignRight, false, ControlRole::Decoration},
+        {"txtJaar", Type::TextBox, {2040, 2880, 1575, 285}, "", 8.25, condensedBold11, {}, Qt::AlignLeft, true, ControlRole::Date},
+        {"txtWerkers", Type::TextBox, {2040, 3330, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true, ControlRole::Workers},
+        {"txtGeld", Type::TextBox, {2040, 3810, 1575, 285}, "", 9.75, condensedBold13, {}, Qt::AlignLeft, true, ControlRole::Money},
+        {"cmdWachten", Type::Button, {6000, 4560, 3135, 375}, "Wait", 8.25, sans11, {}, {}, false, ControlRole::Wait},
+        {"lblKabeljouw", Type::Label, {4080, 1800, 1215, 375}, "Angler:", 9.75, sansBold13, white, Qt::AlignLeft, false, ControlRole::Decoration},
+        {"lblPaling", Type::Label, {4080, 2280, 1095, 375}, "Eels:", 9.75, sansBold13, white, Qt::AlignLeft, false, ControlRole::Decoration},
+        {"lblZalm", Type::Label, {4080, 2760, 1095, 375}, "Salmon:", 9.75, sansBold13, white, Qt::AlignLeft, false, ControlRole::Decoration},
+        {"lblForel", Type::Label, {4080, 3240, 1095, 375}, "Trout:", 9.75, sansBold13, white, Qt::AlignLeft, false, ControlRole::Decoration},
+        {"lblKarper", Type::Label, {4080, 3720, 1095, 375}, "Carp:", 9.75, sansBold13, white, Qt::AlignLeft, false, ControlRole::Decoration},
     };
     // The grid: row k at top 1800 + 480 (k - 1), all 375 high.
     for (int row = 1; row <= 5; ++row) {
         const int top = 1800 + 480 * (row - 1);
         const std::string member = "(" + std::to_string(row) + ")";
-        table.push_back({"txtVissen" + member, Type::TextBox, {5400, top, 1575, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false});
-        table.push_back({"txtMarktprijs" + member, Type::TextBox, {7080, top, 1455, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false});
-        table.push_back({"cmdKopen" + member, Type::Button, {8640, top, 1575, 375}, "Buy", 8.25, sans11, {}, {}, false});
-        table.push_back({"cmdVerkopen" + member, Type::Button, {10320, top, 1455, 375}, "Sell", 8.25, sans11, {}, {}, false});
+        table.push_back({"txtVissen" + member, Type::TextBox, {5400, top, 1575, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false, ControlRole::Stock});
+        table.push_back({"txtMarktprijs" + member, Type::TextBox, {7080, top, 1455, 375}, "Text1", 8.25, sans11, {}, Qt::AlignLeft, false, ControlRole::Price});
+        table.push_back({"cmdKopen" + member, Type::Button, {8640, top, 1575, 375}, "Buy", 8.25, sans11, {}, {}, false, ControlRole::Buy});
+        table.push_back({"cmdVerkopen" + member, Type::Button, {10320, top, 1455, 375}, "Sell", 8.25, sans11, {}, {}, false, ControlRole::Sell});
     }
     // clang-format on
     return table;
@@ -214,6 +217,20 @@ TEST_P(ControlTable, everyTextTheGameCanWriteFitsTheControlAtScaleOne) {
     EXPECT_LE(metrics.height(), room.height());
     for (const QString &text : longestTexts(expected))
         EXPECT_LE(metrics.horizontalAdvance(text), room.width()) << text.toStdString();
+}
+
+TEST_P(ControlTable, layoutGivesTheControlItsRole) {
+    const Control &expected = GetParam();
+    const auto controls = windowControls();
+    const auto found = std::find_if(controls.begin(), controls.end(), [&](const auto &control) {
+        return control.qualifiedName() == expected.name;
+    });
+    ASSERT_NE(found, controls.end());
+    EXPECT_EQ(found->role, expected.role);
+    EXPECT_EQ(controlNamed({found->name.c_str(), found->index}), &*found);
+    if (expected.role != ControlRole::Decoration) {
+        EXPECT_EQ(controlWithRole(expected.role, found->index), &*found);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, ControlTable, ::testing::ValuesIn(controlTable()), testName);

@@ -1,9 +1,14 @@
 """The window as the page draws it: every control's rectangle, the rules, fonts, colours and
 alignments, the names people and tests find the controls by, and the menus."""
 
+import glob
+import os
+import re
 import unittest
 
 from page_session import PageSession, page_test_main
+
+PAGE_SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "page")
 
 # Left, top, width and height in CSS pixels from the game area's top-left corner.
 RECTANGLES = {
@@ -118,6 +123,25 @@ class LayoutTest(unittest.TestCase):
                                  ".filter((id) => document.getElementById(id)).length"), 0)
         self.assertEqual(page.element("dialog").get_attribute("aria-labelledby"), "dialogCaption")
         self.assertEqual(page.element("dialog").get_attribute("aria-describedby"), "dialogText")
+
+    def test_the_page_takes_every_enumeration_number_from_the_module(self):
+        # Each table the module hands over numbers its words 0, 1, 2 ... with none twice, and
+        # holds every word the page's scripts look up.
+        vocabulary = self.page.js("return kelvaroPage.vocabulary")
+        for table, words in vocabulary.items():
+            self.assertEqual(sorted(words.values()), list(range(len(words))), table)
+        scripts = {path: open(path, encoding="utf-8").read()
+                   for path in glob.glob(os.path.join(PAGE_SOURCES, "*.js"))}
+        used = set()
+        for text in scripts.values():
+            used |= set(re.findall(r"\bwords\.(\w+)\.(\w+)", text))
+        self.assertTrue(used)
+        for table, word in used:
+            self.assertIn(word, vocabulary.get(table, {}), table)
+        # No script keeps a table of numbers of its own: no words numbered 0, 1 ...
+        for path, text in scripts.items():
+            self.assertIsNone(re.search(r"\w+\s*:\s*0\s*,\s*\w+\s*:\s*1\b", text), path)
+            self.assertNotIn("'information', 'exclamation'", text, path)
 
     def test_menus_hold_the_window_items_with_their_roles(self):
         menus = self.page.js("""

@@ -87,6 +87,30 @@ class SavedGameTest(unittest.TestCase):
                           page.text_of("txtJaar"), page.title()],
                          ["1000", "0", "07 March 2025", "Kelvaro - Vis BV"])
 
+    def test_a_nul_in_the_stored_text_passes_whole_through_a_save_and_a_load(self):
+        # A NUL at the very start, and one in a section before the game's: every byte outside
+        # the game's values stays through a Save, and a Load takes the game.
+        page = self.session()
+        game = ("[kelvaro]\ngeld=12\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\nvissen5=5\n"
+                "datum=2025-03-09T15:04:05\n")
+        for before in ("\0[notes]\nkeep=this\n", "[notes]\nkeep=a\0b\n; and this\n"):
+            with self.subTest(repr(before)):
+                page.js("localStorage.setItem('quira/quira.conf', arguments[0])", before + game)
+                self.menu(page, "laden")
+                page.answer("OK", "Nul")
+                page.no_dialog()
+                self.assertEqual(page.text_of("txtGeld"), "12")
+                self.menu(page, "opslaan")
+                page.no_dialog()
+                saved = self.saved(page)
+                self.assertTrue(saved.startswith(before + "[kelvaro]\n"), repr(saved))
+                self.assertIn("vissen5=5", saved.splitlines())
+                self.menu(page, "laden")
+                page.answer("OK", "Nul")
+                page.no_dialog()
+                self.assertEqual(page.text_of("txtVissen5"), "5")
+                self.assertEqual(self.saved(page), saved)
+
     def test_the_saved_date_reads_back_in_the_browser_language(self):
         # Japanese writes its months as a number and a sign, and its time, as the desktop does,
         # with signs too; Korean puts the half of the day before the hour; a British date
