@@ -83,7 +83,7 @@ class PageSession:
             self.driver.execute_cdp_cmd("Emulation.setTimezoneOverride",
                                         {"timezoneId": time_zone})
             self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": language})
-            source = (STOPPED_CLOCK_AND_DICE if stopped else "") + before_load
+            source = before_load + (STOPPED_CLOCK_AND_DICE if stopped else "")
             if source:
                 self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                             {"source": source})

@@ -1,8 +1,8 @@
-// 7 March 2025, 15:04:05 in Amsterdam, and a fixed stream of random words: run before the
+// 7 March 2025, 15:04:05 in Amsterdam (or the moment in self.kelvaroStoppedAt), and a fixed stream of random words: run before the
 // page's own scripts, so that a game always deals the same prices and events.
 (() => {
   const RealDate = Date;
-  const fixed = new RealDate(2025, 2, 7, 15, 4, 5).getTime();
+  const fixed = new RealDate(...(self.kelvaroStoppedAt || [2025, 2, 7, 15, 4, 5])).getTime();
   function StoppedDate(...args) {
     if (!new.target) return new RealDate(fixed).toString();
     return args.length ? new RealDate(...args) : new RealDate(fixed);

@@ -85,6 +85,9 @@ const boxes = (page) => page.js(`
   return { money: text('txtGeld'), date: text('txtJaar'),
     stock: [1, 2, 3, 4, 5].map((k) => text('txtVissen' + k)),
     prices: [1, 2, 3, 4, 5].map((k) => text('txtMarktprijs' + k)) };`);
+const dateIsWhole = (page) => page.js(`
+  const box = document.getElementById('txtJaar');
+  return box.scrollWidth <= box.clientWidth;`);
 const savedGame = (page) => page.js("return localStorage.getItem('quira/quira.conf')");
 const savedValue = (text, key) => text.split('\n').find((line) => line.startsWith(key + '='))
   .slice(key.length + 1);
@@ -97,8 +100,9 @@ async function choose(page, menu, item) {
 async function play() {
   const server = await serve();
   const stopped = canStopTheClock[engine];
-  const beforeLoad = stopped ? fs.readFileSync(path.join(here, '..', 'stopped_clock.js'), 'utf8')
-    : '';
+  // 30 September: the widest date the date box must hold.
+  const beforeLoad = stopped ? 'self.kelvaroStoppedAt = [2025, 8, 30, 15, 4, 5];\n' +
+    fs.readFileSync(path.join(here, '..', 'stopped_clock.js'), 'utf8') : '';
   const page = await engines[engine]({ language: 'en-US', beforeLoad });
   try {
     console.log('engine:', await page.version);
@@ -107,8 +111,10 @@ async function play() {
     const start = await boxes(page);
     assert.equal(start.money, '1000');
     assert.deepEqual(start.stock, ['0', '0', '0', '0', '0']);
-    // The whole date: two digits, the month's name, the four digits of the year.
+    // The whole date: two digits, the month's name, the four digits of the year, none cut.
     assert.match(start.date, /^\d\d \S+ \d{4}$/);
+    assert.ok(await dateIsWhole(page), start.date);
+    if (stopped) assert.equal(start.date, '30 September 2025');
     if (stopped) assert.deepEqual(start.prices, ['57', '75', '64', '78', '76']);
 
     await page.click('#cmdKopen1');
@@ -119,7 +125,7 @@ async function play() {
     const bought = await boxes(page);
     assert.notEqual(bought.date, start.date);
     if (stopped) {
-      assert.deepEqual(bought, { money: '829', date: '08 March 2025',
+      assert.deepEqual(bought, { money: '829', date: '01 October 2025',
         stock: ['3', '0', '0', '0', '0'], prices: ['83', '97', '60', '86', '73'] });
     }
     await page.click('#cmdWachten');
@@ -136,7 +142,7 @@ async function play() {
     assert.ok(await shortcut('Control+s'));
     const saved = await waitFor('the saved game', () => savedGame(page));
     assert.ok(saved.startsWith('[kelvaro]\n'), saved);
-    if (stopped) assert.equal(savedValue(saved, 'datum'), '2025-03-09T15:04:05');
+    if (stopped) assert.equal(savedValue(saved, 'datum'), '2025-10-02T15:04:05');
 
     await page.reload();
     await startGame(page, 'Terug');
@@ -149,6 +155,7 @@ async function play() {
     assert.equal(loaded.money, savedValue(saved, 'geld'));
     assert.equal(loaded.date, savedValue(saved, 'datum'));
     assert.deepEqual(loaded.stock, [1, 2, 3, 4, 5].map((k) => savedValue(saved, 'vissen' + k)));
+    assert.ok(await dateIsWhole(page), loaded.date);
 
     assert.ok(await shortcut('F1'));
     const info = await waitFor('the Info box', () => openBox(page));
