@@ -129,6 +129,24 @@ class LayoutTest(unittest.TestCase):
                 self.assertIn("2025", shown)
                 self.assertTrue(is_whole, shown)
 
+    def test_the_window_keeps_its_size_whatever_the_name(self):
+        page = PageSession()
+        self.addCleanup(page.close)
+        page.start_game(self, "Vis")
+        size = "const r = document.getElementById('window').getBoundingClientRect();" \
+               "return [r.width, r.height]"
+        before = page.js(size)
+        for name in ("Zalm" * 35, "Z" * 100000):
+            with self.subTest(length=len(name)):
+                page.element("opties").click()
+                page.element("andere_naam").click()
+                page.dialog()
+                page.js("document.getElementById('dialogInput').value = arguments[0]", name)
+                page.answer("OK")
+                page.no_dialog()
+                self.assertEqual(page.text_of("lblNaam"), name)
+                self.assertEqual(page.js(size), before)
+
     def test_captions_names_and_descriptions(self):
         page = self.page
         captions = {"Label7": "Prices", "Label6": "Company size", "Label5": "Date ",
