@@ -20,6 +20,13 @@ std::string longDateText(const DateTexts &texts, const CivilDateTime &date) {
     return dayMonthYear(date, texts.monthName(date.month));
 }
 
+std::vector<std::string> widestLongDates(const DateTexts &texts) {
+    std::vector<std::string> dates;
+    for (int month = 1; month <= 12; ++month)
+        dates.push_back(longDateText(texts, CivilDateTime{2028, month, 28}));
+    return dates;
+}
+
 std::string shortDateText(const DateTexts &texts, const CivilDateTime &date) {
     return dayMonthYear(date, texts.monthAbbreviation(date.month));
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -38,6 +39,9 @@ class DateTexts {
 
 // "dd mmmm yyyy": two-digit day, full month name, four-digit year ("07 December 2026").
 std::string longDateText(const DateTexts &texts, const CivilDateTime &date);
+// What the date box must hold whole: each month's widest "dd mmmm yyyy" date. Every digit is
+// as wide as another, so day 28 of a year of four digits stands for every day of that month.
+std::vector<std::string> widestLongDates(const DateTexts &texts);
 // "dd mmm yyyy": two-digit day, abbreviated month name, four-digit year ("07 Dec 2026").
 std::string shortDateText(const DateTexts &texts, const CivilDateTime &date);
 

@@ -43,10 +43,9 @@ Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
 }
 
 void Form1::fitDateBoxToTheLongestDate() {
-    // The widest date of each month in the player's language; digits are all one width.
     QStringList dates;
-    for (int month = 1; month <= 12; ++month)
-        dates << qt(longDateText(ports_.platform.dateTexts, CivilDateTime{2028, month, 28}));
+    for (const std::string &date : widestLongDates(ports_.platform.dateTexts))
+        dates << qt(date);
     QLineEdit &box = *controls_.txtJaar;
     box.setFont(shrunkToFit(box.font(), dates, textWidthOf(box)));
 }

@@ -59,6 +59,8 @@ EM_JS(void, kelvaro_js_add_menu_entry,
           kelvaroPage.addMenuEntry(level, text(name, nameSize), text(caption, captionSize),
                                    text(shortcut, shortcutSize), enabled !== 0, command);
       });
+EM_JS(void, kelvaro_js_add_date_sample, (const char *text, int size),
+      { kelvaroPage.addDateSample(kelvaroPage.textAt(text, size)); });
 EM_JS(void, kelvaro_js_describe_area,
       (int widthTwips, int heightTwips, int twipsPerPixel, const char *savedGameKey,
        int savedGameKeySize, const char *titleBeforeTheStart, int titleSize),
@@ -104,8 +106,8 @@ PlayerAction actionOf(int kind, int fish, int command) {
 
 extern "C" {
 
-// Hands the script the enumerations' numbers, then the window's layout, lines, focus order and
-// menus to draw.
+// Hands the script the enumerations' numbers, then the window's layout, lines, focus order,
+// the dates its date box must hold, and the menus to draw.
 EMSCRIPTEN_KEEPALIVE void kelvaro_describe_page() {
     using namespace kelvaro;
     page::describeVocabulary();
@@ -130,6 +132,8 @@ EMSCRIPTEN_KEEPALIVE void kelvaro_describe_page() {
         const std::string name = stop.name;
         kelvaro_js_add_tab_stop(name.data(), byteCount(name), stop.index);
     }
+    for (const std::string &date : widestLongDates(BrowserDateTexts()))
+        kelvaro_js_add_date_sample(date.data(), byteCount(date));
     for (const MenuEntry &entry : menuTree()) {
         const std::string name = entry.name;
         const std::string caption = entry.caption;

@@ -158,6 +158,10 @@ TEST(DateTextTest, longAndShortFormsPadDayAndYear) {
     for (int month = 1; month <= 12; ++month)
         EXPECT_EQ(english.monthName(month), names[month - 1]);
     EXPECT_EQ(english.monthName(13), "");
+    const std::vector<std::string> widest = widestLongDates(english);
+    ASSERT_EQ(widest.size(), 12u);
+    EXPECT_EQ(widest.front(), "28 January 2028");
+    EXPECT_EQ(widest[8], "28 September 2028");
 }
 
 } // namespace

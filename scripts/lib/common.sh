@@ -13,6 +13,7 @@ kelvaro_packages=(
   desktop-file-utils appstream dpkg-dev lintian
   libncurses-dev tmux
   emscripten node-acorn chromium chromium-driver python3-selenium
+  firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 nodejs
 )
 
 # Installs whichever of the packages is missing; asks the archive only when one is.
@@ -36,4 +37,15 @@ kelvaro_ensure_packages() {
 kelvaro_build() {
   local preset="$1"
   (cd "$kelvaro_root" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+}
+
+# The browser tests' driver for Firefox (puppeteer-core, which Debian lacks), from the npm
+# registry at the versions the lock file pins; fetched again only when the lock file changes.
+kelvaro_ensure_page_drivers() {
+  local folder="$kelvaro_root/web/tests/engines"
+  command -v npm >/dev/null || kelvaro_ensure_packages npm
+  if [ ! -f "$folder/node_modules/.package-lock.json" ] ||
+    [ "$folder/package-lock.json" -nt "$folder/node_modules/.package-lock.json" ]; then
+    (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
 }

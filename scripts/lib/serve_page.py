@@ -3,13 +3,52 @@ free one. Prints the page's address on a line of its own once it is being served
 
 import functools
 import http.server
+import os
 import sys
+import urllib.parse
+
+
+def read_headers(folder):
+    """The headers the page's _headers file asks for, as {path: [(name, value)]}; "/*" is every
+    path. The same file tells any static host that reads one what to send."""
+    rules = {}
+    try:
+        with open(os.path.join(folder, "_headers"), encoding="utf-8") as file:
+            lines = file.read().splitlines()
+    except OSError:
+        return rules
+    path = None
+    for line in lines:
+        if line and not line[0].isspace():
+            path = line.strip()
+            rules.setdefault(path, [])
+        elif line.strip() and path is not None and ":" in line:
+            name, value = line.strip().split(":", 1)
+            rules[path].append((name.strip(), value.strip()))
+    return rules
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
                       ".svg": "image/svg+xml", ".js": "text/javascript"}
+
+    def __init__(self, *args, headers=None, **kwargs):
+        self.rules = headers or {}
+        super().__init__(*args, **kwargs)
+
+    def send_head(self):
+        # The host's own settings are not part of the page.
+        if urllib.parse.urlsplit(self.path).path == "/_headers":
+            self.send_error(404)
+            return None
+        return super().send_head()
+
+    def end_headers(self):
+        path = urllib.parse.urlsplit(self.path).path
+        for name, value in self.rules.get("/*", []) + self.rules.get(path, []):
+            self.send_header(name, value)
+        super().end_headers()
 
     def log_message(self, *args):
         pass
@@ -24,7 +63,8 @@ class LoopbackServer(http.server.ThreadingHTTPServer):
 
 def serve(folder, port):
     """The folder served on 127.0.0.1 at the port (0: a free one), until shutdown()."""
-    return LoopbackServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+    return LoopbackServer(("127.0.0.1", port),
+                          functools.partial(Handler, directory=folder, headers=read_headers(folder)))
 
 
 def main():

@@ -17,6 +17,7 @@
   // Each control's element by its role and kind number, once the area is drawn.
   const byRole = new Map();
   const roleKey = (role, index) => role + '/' + (index || 0);
+  const dateSamples = [];
 
   const byId = (id) => document.getElementById(id);
   const pixels = (twips) => twips / area.twipsPerPixel + 'px';
@@ -27,7 +28,7 @@
 
   const fontFamilies = {
     verdana: 'Verdana, "DejaVu Sans", sans-serif',
-    tahoma: 'Tahoma, "DejaVu Sans Condensed", "DejaVu Sans", sans-serif',
+    tahoma: 'Tahoma, "DejaVu Sans", sans-serif',
     userInterface: 'system-ui, "DejaVu Sans", sans-serif',
   };
   const alignments = { left: 'left', centre: 'center', right: 'right' };
@@ -41,6 +42,7 @@
   const addLine = (name, points, colour, pixelWidth) =>
     lines.push({ name, points, colour, pixelWidth });
   const addTabStop = (name, index) => tabStops.push(controlId(name, index));
+  const addDateSample = (text) => dateSamples.push(text);
 
   // The element of the control with this role (and kind number for a row's control).
   const elementWithRole = (role, index) => byRole.get(roleKey(role, index)) || null;
@@ -75,6 +77,8 @@
       fontFamily: fontFamilies[page.wordOf('fontFace', control.face)],
       fontSize: control.points + 'pt',
       fontWeight: control.bold ? 'bold' : 'normal',
+      // Where Tahoma is missing its stand-in is DejaVu Sans's condensed face, as in the window.
+      fontStretch: page.wordOf('fontFace', control.face) === 'tahoma' ? 'condensed' : 'normal',
       textAlign: alignments[page.wordOf('alignment', control.alignment)],
     });
     if (control.textColour >= 0) element.style.color = rgb(control.textColour);
@@ -131,6 +135,10 @@
       const click = clicks.get(control.role);
       if (click) element.onclick = () => click(control.index);
     }
+    // Fonts arrive after the first drawing, and the zoom changes what a pixel holds.
+    fitDateBox();
+    document.fonts.ready.then(fitDateBox);
+    addEventListener('resize', fitDateBox);
   }
 
   function resetArea() {
@@ -141,13 +149,63 @@
     }
     document.title = area.titleBefore;
     byId('windowTitle').textContent = area.titleBefore;
+    fitDateBox();
+  }
+
+  // ---- The date box's font ----
+
+  // As the window does: the box's font one pixel smaller at a time, down to 6 pixels, until
+  // every month's widest date fits, measured in the face the box really draws with (its
+  // condensed stand-in too); a text shown later that is wider still (a loaded date) shrinks it
+  // further while it is shown.
+  const smallestPixels = 6;
+  let datePixels = 0;
+
+  function fitsAt(box, pixels, texts) {
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    const ruler = document.createElement('span');
+    ruler.setAttribute('aria-hidden', 'true');
+    Object.assign(ruler.style, {
+      position: 'absolute', visibility: 'hidden', whiteSpace: 'pre',
+      fontFamily: style.fontFamily, fontWeight: style.fontWeight, fontStyle: style.fontStyle,
+      fontStretch: style.fontStretch, fontSize: pixels + 'px',
+    });
+    document.body.append(ruler);
+    const fits = texts.every((text) => {
+      ruler.textContent = text;
+      return ruler.getBoundingClientRect().width <= room;
+    });
+    ruler.remove();
+    return fits;
+  }
+
+  function largestFitting(box, from, texts) {
+    let pixels = from;
+    while (pixels > smallestPixels && !fitsAt(box, pixels, texts)) pixels--;
+    return pixels;
+  }
+
+  function fitDateBox() {
+    const control = controls.find((c) => c.role === words.role.date);
+    const box = control && byId(idOf(control));
+    // A window not drawn (the game ended) has nothing to measure by.
+    if (!box || !box.clientWidth) return;
+    datePixels = largestFitting(box, Math.round((control.points * 96) / 72), dateSamples);
+    showDate(box, box.value);
+  }
+
+  function showDate(box, text) {
+    box.value = text;
+    box.style.fontSize = largestFitting(box, datePixels, [text]) + 'px';
   }
 
   // ---- What the game shows ----
 
   function setControlText(role, index, text) {
     const element = elementWithRole(role, index);
-    if (element instanceof HTMLInputElement) element.value = text;
+    if (role === words.role.date && datePixels) showDate(element, text);
+    else if (element instanceof HTMLInputElement) element.value = text;
     else element.textContent = text;
   }
 
@@ -157,7 +215,7 @@
   }
 
   Object.assign(page, {
-    area, describeArea, addControl, addLine, addTabStop, drawArea, resetArea, elementWithRole,
-    setControlText, setTitle,
+    area, describeArea, addControl, addLine, addTabStop, addDateSample, drawArea, resetArea,
+    elementWithRole, setControlText, setTitle,
   });
 })();

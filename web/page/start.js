@@ -10,19 +10,16 @@
   const page = kelvaroPage;
   const byId = (id) => document.getElementById(id);
 
-  // The icon, the manifest, the files kept for playing offline and each language's date
+  // The caption's icon, the manifest, the files kept for playing offline and each language's date
   // readers wait until the player sees the game, so that nothing else is fetched or drawn
   // before the first greeting. The window, and with it its caption's icon, is still hidden then.
   function settleIn() {
     byId('captionIcon').src = 'icon.svg';
     page.prepareReaders();
-    const links = { icon: 'icon.svg', manifest: 'manifest.webmanifest' };
-    for (const rel of Object.keys(links)) {
-      const link = document.createElement('link');
-      link.rel = rel;
-      link.href = links[rel];
-      document.head.append(link);
-    }
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 

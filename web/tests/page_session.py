@@ -27,31 +27,9 @@ from serve_page import serve  # noqa: E402
 PAGE_DIR = os.environ.get("KELVARO_PAGE_DIR", "")
 
 # 7 March 2025, 15:04:05 in Amsterdam, and a fixed stream of random words.
-STOPPED_CLOCK_AND_DICE = """
-(() => {
-  const RealDate = Date;
-  const fixed = new RealDate(2025, 2, 7, 15, 4, 5).getTime();
-  function StoppedDate(...args) {
-    if (!new.target) return new RealDate(fixed).toString();
-    return args.length ? new RealDate(...args) : new RealDate(fixed);
-  }
-  StoppedDate.prototype = RealDate.prototype;
-  StoppedDate.now = () => fixed;
-  StoppedDate.UTC = RealDate.UTC;
-  StoppedDate.parse = RealDate.parse;
-  window.Date = StoppedDate;
-  performance.now = () => 1000;
-  Object.defineProperty(performance, 'timeOrigin', { value: 1700000000000 });
-  let word = 0x2545f491;
-  crypto.getRandomValues = (array) => {
-    for (let i = 0; i < array.length; i++) {
-      word = (Math.imul(word, 1664525) + 1013904223) >>> 0;
-      array[i] = word;
-    }
-    return array;
-  };
-})();
-"""
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "stopped_clock.js"),
+          encoding="utf-8") as _script:
+    STOPPED_CLOCK_AND_DICE = _script.read()
 
 
 class PageServer:
@@ -105,7 +83,7 @@ class PageSession:
             self.driver.execute_cdp_cmd("Emulation.setTimezoneOverride",
                                         {"timezoneId": time_zone})
             self.driver.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": language})
-            source = (STOPPED_CLOCK_AND_DICE if stopped else "") + before_load
+            source = before_load + (STOPPED_CLOCK_AND_DICE if stopped else "")
             if source:
                 self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                             {"source": source})

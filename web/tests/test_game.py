@@ -169,8 +169,8 @@ class WholeGameTest(unittest.TestCase):
     def test_a_game_that_cannot_be_fetched_is_said_so_on_the_page(self):
         server = PageServer()
         self.addCleanup(server.stop)
-        for blocked, reason in (("*/kelvaro.wasm", "Failed to fetch"),
-                                ("*/kelvaro.js", "kelvaro.js could not be fetched")):
+        for blocked, reason in (("*/kelvaro.wasm?*", "Failed to fetch"),
+                                ("*/kelvaro.js?*", "kelvaro.js could not be fetched")):
             with self.subTest(blocked):
                 page = PageSession(server=BlankPage())
                 try:

@@ -84,7 +84,6 @@ class LayoutTest(unittest.TestCase):
             "Label7": ("19px", "400", "rgb(255, 255, 255)", "center"),
             "Label5": ("13px", "700", "rgb(255, 255, 255)", "right"),
             "lblZalm": ("13px", "700", "rgb(255, 255, 255)", "left"),
-            "txtJaar": ("11px", "700", "rgb(0, 0, 0)", "left"),
             "txtGeld": ("13px", "700", "rgb(0, 0, 0)", "left"),
             "txtVissen2": ("11px", "400", "rgb(0, 0, 0)", "left"),
         }
@@ -101,6 +100,52 @@ class LayoutTest(unittest.TestCase):
         self.assertEqual(self.style("lblNaam", "backgroundColor"), "rgba(0, 0, 0, 0)")
         self.assertIn("background.svg", self.style("clientArea", "backgroundImage"))
         self.assertEqual(self.style("clientArea", "backgroundRepeat"), "no-repeat")
+
+    def test_the_date_box_holds_the_longest_date_whole(self):
+        # 30 September, the widest date in English and German; at twice the pixels too, and
+        # after a Load of a saved date longer still.
+        whole = ("const box = document.getElementById('txtJaar');"
+                 "return [box.value, box.scrollWidth <= box.clientWidth]")
+        for language, today, scale in (("en-US", "30 September 2025", 1),
+                                       ("en-US", "30 September 2025", 2),
+                                       ("de-DE", "30 September 2025", 1),
+                                       ("ru-RU", "30 \u0441\u0435\u043d\u0442\u044f\u0431\u0440\u044f 2025", 2)):
+            with self.subTest(language=language, scale=scale):
+                page = PageSession(language=language,
+                                   before_load="self.kelvaroStoppedAt = [2025, 8, 30, 15, 4, 5];")
+                self.addCleanup(page.close)
+                page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": 1280, "height": 800, "deviceScaleFactor": scale, "mobile": False})
+                page.start_game(self, "Vis")
+                self.assertEqual(page.js(whole), [today, True])
+                page.js("localStorage.setItem('quira/quira.conf', arguments[0])",
+                        "[kelvaro]\ngeld=1\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\n"
+                        "vissen5=5\ndatum=2025-09-30T23:59:59\n")
+                page.element("Bestand").click()
+                page.element("laden").click()
+                page.answer("OK", "Vis")
+                page.no_dialog()
+                shown, is_whole = page.js(whole)
+                self.assertIn("2025", shown)
+                self.assertTrue(is_whole, shown)
+
+    def test_the_window_keeps_its_size_whatever_the_name(self):
+        page = PageSession()
+        self.addCleanup(page.close)
+        page.start_game(self, "Vis")
+        size = "const r = document.getElementById('window').getBoundingClientRect();" \
+               "return [r.width, r.height]"
+        before = page.js(size)
+        for name in ("Zalm" * 35, "Z" * 100000):
+            with self.subTest(length=len(name)):
+                page.element("opties").click()
+                page.element("andere_naam").click()
+                page.dialog()
+                page.js("document.getElementById('dialogInput').value = arguments[0]", name)
+                page.answer("OK")
+                page.no_dialog()
+                self.assertEqual(page.text_of("lblNaam"), name)
+                self.assertEqual(page.js(size), before)
 
     def test_captions_names_and_descriptions(self):
         page = self.page

@@ -161,9 +161,13 @@ class SavedGameTest(unittest.TestCase):
         server = PageServer()
         page = PageSession(server=server)
         self.addCleanup(page.close)
+        # One copy, of this build, marked as the page's own address of its script marks it.
         page.wait_for(lambda: page.js("""
-            return caches.open('kelvaro').then((cache) => cache.keys())
-                .then((keys) => keys.length)""") >= 8, "the page's files in the cache")
+            return caches.keys().then((names) => names.length === 1 &&
+                names[0] === 'kelvaro-' + new URL(document.querySelector('script').src)
+                    .searchParams.get('v') && caches.open(names[0]))
+                .then((cache) => cache && cache.keys()).then((keys) => keys ? keys.length : 0)
+            """) >= 8, "the page's files in the cache")
         manifest = page.driver.execute_cdp_cmd("Page.getAppManifest", {})
         self.assertEqual(manifest["errors"], [])
         data = json.loads(manifest["data"])
