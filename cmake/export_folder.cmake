@@ -9,3 +9,16 @@ function(kelvaro_export_folder target)
   file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${exported}/${folder}" SYMBOLIC)
   target_include_directories(${target} PUBLIC "${exported}")
 endfunction()
+
+# kelvaro_links_nothing(target): fails the configuration if the target links any library, so
+# that a library of the standard library alone stays so.
+function(kelvaro_links_nothing target)
+  cmake_language(EVAL CODE "cmake_language(DEFER CALL kelvaro_check_links_nothing ${target})")
+endfunction()
+
+function(kelvaro_check_links_nothing target)
+  get_target_property(libraries ${target} LINK_LIBRARIES)
+  if(libraries)
+    message(FATAL_ERROR "${target} must link nothing, but links: ${libraries}")
+  endif()
+endfunction()
