@@ -13,25 +13,17 @@ EM_JS(double, kelvaro_js_ticks, (), { return kelvaroPage.ticks(); });
 EM_JS(std::uint32_t, kelvaro_js_random_word, (), { return kelvaroPage.randomWord(); });
 EM_JS(void, kelvaro_js_month_name, (int month, int abbreviated, char *buffer, int size),
       { stringToUTF8(kelvaroPage.monthName(month, abbreviated !== 0), buffer, size); });
-EM_JS(void, kelvaro_js_date_time_text, (const int *fields, char *buffer, int size),
-      { stringToUTF8(kelvaroPage.dateTimeText(fields), buffer, size); });
-EM_JS(int, kelvaro_js_read_date_time, (const char *text, int *fields),
-      { return kelvaroPage.readDateTime(UTF8ToString(text), fields) ? 1 : 0; });
 // clang-format on
 
 namespace kelvaro {
 
 namespace {
 
-// Big enough for any month name or date text of any language.
+// Big enough for any month name of any language.
 constexpr int textBufferSize = 256;
 
 std::string controlId(const char *name, FishKind kind) {
     return name + std::to_string(kindNumber(kind));
-}
-
-std::array<int, 6> fieldsOf(const CivilDateTime &moment) {
-    return {moment.year, moment.month, moment.day, moment.hour, moment.minute, moment.second};
 }
 
 CivilDateTime momentOf(const std::array<int, 6> &fields) {
@@ -111,23 +103,6 @@ std::string BrowserDateTexts::monthAbbreviation(int month) const {
     std::array<char, textBufferSize> buffer{};
     kelvaro_js_month_name(month, 1, buffer.data(), textBufferSize);
     return buffer.data();
-}
-
-std::string BrowserDateTimeText::toText(const CivilDateTime &moment) const {
-    const std::array<int, 6> fields = fieldsOf(moment);
-    std::array<char, textBufferSize> buffer{};
-    kelvaro_js_date_time_text(fields.data(), buffer.data(), textBufferSize);
-    return buffer.data();
-}
-
-std::optional<CivilDateTime> BrowserDateTimeText::fromText(const std::string &text) const {
-    std::array<int, 6> fields{};
-    if (kelvaro_js_read_date_time(text.c_str(), fields.data()) == 0)
-        return std::nullopt;
-    const CivilDateTime moment = momentOf(fields);
-    if (!moment.isValid())
-        return std::nullopt;
-    return moment;
 }
 
 std::uint64_t browserEntropy() {
