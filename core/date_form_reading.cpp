@@ -64,12 +64,21 @@ class Reader {
     }
 
     // Where a text ends in the reading, when it stands at `at`; blanks are left out of both.
-    std::optional<std::size_t> matchText(std::u32string_view expected, std::size_t at) const {
+    // Within the time of day a colon and a full stop read alike: platforms write one language's
+    // time with either ("00.30.00" and "00:30:00" in Sinhala), and the hour, minute and second
+    // stand in that order in every language.
+    std::optional<std::size_t> matchText(std::u32string_view expected, std::size_t at,
+                                         bool inTime = false) const {
+        const auto same = [inTime](char32_t a, char32_t b) {
+            if (inTime && (a == U'.' || a == U':') && (b == U'.' || b == U':'))
+                return true;
+            return folded(a) == folded(b);
+        };
         for (const char32_t c : expected) {
             if (isBlank(c) || isDirectionMark(c))
                 continue;
             at = skipBlanks(at);
-            if (at >= text_.size() || folded(text_[at]) != folded(c))
+            if (at >= text_.size() || !same(text_[at], c))
                 return std::nullopt;
             ++at;
         }
@@ -149,7 +158,7 @@ class Reader {
         const DateForm::Part &part = *parts_[index];
         switch (part.field) {
         case Field::Text:
-            if (const auto end = matchText(part.text, at))
+            if (const auto end = matchText(part.text, at, index >= dateParts_))
                 return from(index + 1, *end, v);
             return std::nullopt;
         case Field::DayPeriod:
