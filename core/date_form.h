@@ -57,6 +57,8 @@ std::optional<std::string> writeInForm(const DateForm &form, const CivilDateTime
 // blanks (space, no-break and narrow spaces) read alike and may be left out between parts;
 // left-to-right and Arabic marks are ignored; the day's half and month names take any case.
 std::optional<CivilDateTime> readInForm(const DateForm &form, std::string_view text);
+// The same, for a text already made code points.
+std::optional<CivilDateTime> readInForm(const DateForm &form, std::u32string_view text);
 
 // UTF-8 to code points and back; a broken sequence reads as U+FFFD.
 std::u32string codePoints(std::string_view text);

@@ -200,8 +200,12 @@ class Reader {
 } // namespace
 
 std::optional<CivilDateTime> readInForm(const DateForm &form, std::string_view text) {
+    return readInForm(form, std::u32string_view(codePoints(text)));
+}
+
+std::optional<CivilDateTime> readInForm(const DateForm &form, std::u32string_view text) {
     std::u32string plain;
-    for (const char32_t c : codePoints(text))
+    for (const char32_t c : text)
         if (!isDirectionMark(c))
             plain += c;
     return Reader(form, std::move(plain)).read();

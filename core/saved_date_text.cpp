@@ -133,9 +133,10 @@ std::optional<CivilDateTime> SavedDateText::fromText(const std::string &text) co
 // The one moment that every listed language that reads the text reads; nothing when none does,
 // or when two read two different moments.
 std::optional<CivilDateTime> SavedDateText::readByOthers(std::string_view text) const {
+    const std::u32string points = codePoints(text);
     std::optional<CivilDateTime> found;
     for (const DateForm &form : otherForms()) {
-        const std::optional<CivilDateTime> moment = readInForm(form, text);
+        const std::optional<CivilDateTime> moment = readInForm(form, std::u32string_view(points));
         if (moment && found && moment != found)
             return std::nullopt;
         if (moment)
@@ -149,13 +150,15 @@ bool SavedDateText::hasDigit(std::string_view text) const {
     for (const char c : text)
         if (isAsciiDigit(c))
             return true;
-    std::set<char32_t> digits;
-    if (ownForm())
-        digits.insert(ownForm()->digits.begin(), ownForm()->digits.end());
-    for (const DateForm &form : otherForms())
-        digits.insert(form.digits.begin(), form.digits.end());
+    if (!digits_) {
+        digits_.emplace();
+        if (ownForm())
+            digits_->insert(ownForm()->digits.begin(), ownForm()->digits.end());
+        for (const DateForm &form : otherForms())
+            digits_->insert(form.digits.begin(), form.digits.end());
+    }
     for (const char32_t c : codePoints(text))
-        if (digits.count(c) != 0)
+        if (digits_->count(c) != 0)
             return true;
     return false;
 }

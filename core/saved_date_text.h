@@ -3,6 +3,7 @@
 #include "core/date_form.h"
 #include "core/date_time_text.h"
 
+#include <set>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,7 @@ class SavedDateText final : public DateTimeText {
     mutable bool ownMade_ = false;
     mutable std::optional<DateForm> own_;
     mutable std::optional<std::vector<DateForm>> others_;
+    mutable std::optional<std::set<char32_t>> digits_;
 };
 
 } // namespace kelvaro

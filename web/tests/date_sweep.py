@@ -80,7 +80,12 @@ def page(language, requests):
         session.wait_for(lambda: session.js(
             "return typeof runtimeInitialized !== 'undefined' && runtimeInitialized"),
             "the module", timeout=60)
-        return session.js(PROBE, "\n".join(requests) + "\n").split("\n")[:len(requests)]
+        session.driver.set_script_timeout(600)
+        answers = []
+        for start in range(0, len(requests), 2000):
+            chunk = requests[start:start + 2000]
+            answers += session.js(PROBE, "\n".join(chunk) + "\n").split("\n")[:len(chunk)]
+        return answers
     finally:
         session.close()
 
