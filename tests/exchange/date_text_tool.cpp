@@ -1,7 +1,8 @@
 // The desktop's saved-date texts in the system's language (LC_ALL, LANG), many at a time, for
 // the date sweep: reads lines "write YYYY-MM-DDThh:mm:ss" and "read TEXT" on its input and
 // answers each on a line of its own: the text a Save writes, or the moment a Load reads as
-// YYYY-MM-DDThh:mm:ss; "-" when refused. "language" answers the locale Qt took.
+// YYYY-MM-DDThh:mm:ss; "-" when refused. "language" answers the locale Qt took, "form TAG" the
+// description of a language's form.
 
 #include "store/locale_date_texts.h"
 
@@ -31,6 +32,13 @@ int main(int argc, char *argv[]) {
             std::cout << text << '\n';
         } else if (line == "language") {
             std::cout << QLocale::system().name().toStdString() << '\n';
+        } else if (line.rfind("form ", 0) == 0) {
+            // A language's form as Qt describes it, its lines joined by " | ".
+            const auto form = kelvaro::LocaleDateForms(QLocale::system()).formText(line.substr(5));
+            std::cout << QString::fromStdString(form.value_or("-"))
+                             .replace(QLatin1Char('\n'), QLatin1String(" | "))
+                             .toStdString()
+                      << '\n';
         } else {
             std::cout << "-\n";
         }

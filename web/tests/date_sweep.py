@@ -10,6 +10,7 @@ for years 1 to 999, 0 read as another moment (those refused are counted).
   date_sweep.py [--sample]   (--sample: a few locales and moments; fails unless both are 0)
 """
 
+import collections
 import concurrent.futures
 import os
 import subprocess
@@ -94,6 +95,7 @@ class Tally:
     def __init__(self):
         self.tries = self.other = self.refused = 0
         self.examples = []
+        self.by_writer = collections.Counter()
 
     def count(self, moment, text, read, where):
         self.tries += 1
@@ -103,7 +105,9 @@ class Tally:
             self.refused += 1
         else:
             self.other += 1
-        if len(self.examples) < 12:
+        writer = where.split(" ")[0]
+        self.by_writer[writer] += 1
+        if self.by_writer[writer] <= 2 and len(self.examples) < 24:
             self.examples.append("%s: %s written %r, read %s" % (where, moment, text, read))
 
 
@@ -165,6 +169,9 @@ def main():
     for (direction, span), tally in tallies.items():
         print("%-16s years %-9s %6d tries, %4d read as another moment, %4d refused"
               % (direction, span, tally.tries, tally.other, tally.refused))
+        if tally.by_writer:
+            print("    by the writer's language: " + ", ".join(
+                "%s %d" % pair for pair in tally.by_writer.most_common()))
         for example in tally.examples:
             print("    " + example)
         failed |= tally.other > 0 or (span == "1000-9999" and tally.refused > 0)
