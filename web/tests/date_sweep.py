@@ -13,6 +13,7 @@ for years 1 to 999, 0 read as another moment (those refused are counted).
 import collections
 import concurrent.futures
 import os
+import re
 import subprocess
 import sys
 
@@ -165,6 +166,12 @@ def main():
         print("left out, unknown to Qt: " + " ".join(unknown))
     print("page languages: " + " ".join(languages))
     print("moments: %d in years 1000-9999, %d in years 1-999" % (len(late), len(early)))
+    iso = re.compile(r"^[0-9]{4}-[0-9]{2}-[0-9]{2}(T[0-9:]{8})?$")
+    for side, texts in (("desktop", [t for l in locales for t in desktop_texts[l]]),
+                        ("page", [t for l in languages for t in page_texts[l]])):
+        own = sum(1 for text in texts if not iso.match(text))
+        print("%s texts in the language's own form: %d of %d (the others ISO 8601)"
+              % (side, own, len(texts)))
     failed = False
     for (direction, span), tally in tallies.items():
         print("%-16s years %-9s %6d tries, %4d read as another moment, %4d refused"
