@@ -19,16 +19,16 @@ int main(int argc, char *argv[]) {
         if (line.rfind("write ", 0) == 0) {
             kelvaro::CivilDateTime m;
             char end = 0;
-            const bool parsed = std::sscanf(line.c_str() + 6, "%d-%d-%dT%d:%d:%d%c", &m.year,
-                                            &m.month, &m.day, &m.hour, &m.minute, &m.second,
-                                            &end) == 6;
+            const bool parsed =
+                std::sscanf(line.c_str() + 6, "%d-%d-%dT%d:%d:%d%c", &m.year, &m.month, &m.day,
+                            &m.hour, &m.minute, &m.second, &end) == 6;
             std::cout << (parsed ? dates.toText(m).value_or("-") : "-") << '\n';
         } else if (line.rfind("read ", 0) == 0) {
             const std::optional<kelvaro::CivilDateTime> m = dates.fromText(line.substr(5));
             char text[64] = "-";
             if (m)
-                std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m->year,
-                              m->month, m->day, m->hour, m->minute, m->second);
+                std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m->year, m->month,
+                              m->day, m->hour, m->minute, m->second);
             std::cout << text << '\n';
         } else if (line == "language") {
             std::cout << QLocale::system().name().toStdString() << '\n';
