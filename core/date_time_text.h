@@ -12,7 +12,8 @@ namespace kelvaro {
 class DateTimeText {
   public:
     virtual ~DateTimeText() = default;
-    virtual std::string toText(const CivilDateTime &moment) const = 0;
+    // Nothing when no text of the moment would read back (a year past 9999).
+    virtual std::optional<std::string> toText(const CivilDateTime &moment) const = 0;
     // Reads a text this program wrote, also under another language; nothing if it cannot.
     virtual std::optional<CivilDateTime> fromText(const std::string &text) const = 0;
 };

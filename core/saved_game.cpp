@@ -123,11 +123,16 @@ std::optional<SavedValues> readOrRefuse(const SaveSlot &slot, UserDialogs &dialo
 } // namespace
 
 void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs) {
-    put(slot, moneyKey, std::to_string(state.money));
-    for (const FishKind kind : allFishKinds)
-        put(slot, stockKey(kind), std::to_string(state.stock[kind]));
-    put(slot, dateKey, slot.dateText.toText(state.gameDate));
-    const CommitResult result = slot.settings.commit();
+    // A date no Load could read is not written, and nothing else is: the previous save stays.
+    const std::optional<std::string> date = slot.dateText.toText(state.gameDate);
+    CommitResult result{false, "Its date cannot be written in a form that loads again."};
+    if (date) {
+        put(slot, moneyKey, std::to_string(state.money));
+        for (const FishKind kind : allFishKinds)
+            put(slot, stockKey(kind), std::to_string(state.stock[kind]));
+        put(slot, dateKey, *date);
+        result = slot.settings.commit();
+    }
     if (!result.stored) {
         const std::string why = result.reason.empty() ? "" : "\n" + result.reason;
         dialogs.showMessage("The game could not be saved." + why, "Save", MessageIcon::Exclamation);
@@ -149,7 +154,7 @@ void loadGame(GameState &state, SaveSlot &slot, UserDialogs &dialogs, GameView &
     for (const FishKind kind : allFishKinds)
         view.showStock(kind, state.stock[kind]);
     state.gameDate = saved.date;
-    view.showDate(slot.dateText.toText(state.gameDate));
+    view.showDate(slot.dateText.toText(state.gameDate).value_or(std::string()));
     state.companyName = dialogs.promptText("Please give a new name:", std::nullopt);
     view.showCompanyName(state.companyName);
     view.setTitle(windowTitleFor(state.companyName));

@@ -15,8 +15,9 @@ struct SaveSlot {
     const DateTimeText &dateText;
 };
 
-// Writes the game over the previous save. Shows nothing, unless the store cannot be written:
-// then the player is told why, and the previous save is kept.
+// Writes the game over the previous save. Shows nothing, unless the store cannot be written or
+// the date has no text that a Load reads back: then the player is told why, and the previous
+// save is kept.
 void saveGame(const GameState &state, SaveSlot &slot, UserDialogs &dialogs);
 
 // Reads the saved money, stocks and date into the game and shows them, then asks for a new

@@ -2,6 +2,7 @@
 
 #include "core/date_time_text.h"
 #include "core/platform.h"
+#include "core/saved_date_text.h"
 
 #include <QLocale>
 
@@ -18,21 +19,28 @@ class LocaleDateTexts final : public DateTexts {
     QLocale locale_;
 };
 
-// The standard date-time text of a locale (by default the system's): its short date with a
-// four-digit year, then, unless it is midnight, its time of day with seconds; or ISO 8601
-// ("2026-01-09", "2026-01-09T15:04:05") where another language would read that text as another
-// moment. Reading takes ISO 8601, then the locale's own form, then the one moment that every
-// other language reading the text agrees on; a text that two languages read differently and
-// the locale cannot read is refused.
+// Languages' date forms as Qt knows them: the short date with its year widened to four digits,
+// and the long time of day without its time zone; the player's language is the given locale.
+class LocaleDateForms final : public DateForms {
+  public:
+    explicit LocaleDateForms(QLocale own);
+    std::string ownFormText() const override;
+    std::optional<std::string> formText(std::string_view languageTag) const override;
+
+  private:
+    QLocale own_;
+};
+
+// The saved game's date text in a locale (by default the system's); see SavedDateText.
 class LocaleDateTimeText final : public DateTimeText {
   public:
     explicit LocaleDateTimeText(QLocale locale = QLocale::system());
-    std::string toText(const CivilDateTime &moment) const override;
+    std::optional<std::string> toText(const CivilDateTime &moment) const override;
     std::optional<CivilDateTime> fromText(const std::string &text) const override;
 
   private:
-    std::optional<CivilDateTime> readByOthers(const QString &text) const;
-    QLocale locale_;
+    LocaleDateForms forms_;
+    SavedDateText text_;
 };
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // handle kelvaro_new_game gives it, so nothing here is global.
 
 #include "core/menu_tree.h"
+#include "core/saved_date_text.h"
 #include "core/screen_texts.h"
 #include "core/window_layout.h"
 #include "settings_text/ini_text.h"
@@ -54,6 +55,8 @@ EM_JS(void, kelvaro_js_add_menu_entry,
           kelvaroPage.addMenuEntry(level, text(name, nameSize), text(caption, captionSize),
                                    text(shortcut, shortcutSize), enabled !== 0, command);
       });
+EM_JS(void, kelvaro_js_add_date_language, (const char *tag, int size),
+      { kelvaroPage.addDateLanguage(kelvaroPage.textAt(tag, size)); });
 EM_JS(void, kelvaro_js_add_date_sample, (const char *text, int size),
       { kelvaroPage.addDateSample(kelvaroPage.textAt(text, size)); });
 EM_JS(void, kelvaro_js_describe_area,
@@ -102,7 +105,8 @@ PlayerAction actionOf(int kind, int fish, int command) {
 extern "C" {
 
 // Hands the script the enumerations' numbers, then the window's layout, lines, focus order,
-// the dates its date box must hold, and the menus to draw.
+// the languages whose date forms the saved game's dates consult, the dates the date box must
+// hold, and the menus to draw.
 EMSCRIPTEN_KEEPALIVE void kelvaro_describe_page() {
     using namespace kelvaro;
     page::describeVocabulary();
@@ -127,6 +131,8 @@ EMSCRIPTEN_KEEPALIVE void kelvaro_describe_page() {
         const std::string name = stop.name;
         kelvaro_js_add_tab_stop(name.data(), byteCount(name), stop.index);
     }
+    for (const std::string_view tag : savedDateLanguages())
+        kelvaro_js_add_date_language(tag.data(), static_cast<int>(tag.size()));
     for (const std::string &date : widestLongDates(BrowserDateTexts()))
         kelvaro_js_add_date_sample(date.data(), byteCount(date));
     for (const MenuEntry &entry : menuTree()) {

@@ -14,11 +14,6 @@ EM_JS(double, kelvaro_js_ticks, (), { return kelvaroPage.ticks(); });
 EM_JS(std::uint32_t, kelvaro_js_random_word, (), { return kelvaroPage.randomWord(); });
 EM_JS(void, kelvaro_js_month_name, (int month, int abbreviated, std::string *name),
       { kelvaroPage.giveText(name, kelvaroPage.monthName(month, abbreviated !== 0)); });
-EM_JS(void, kelvaro_js_date_time_text, (const int *fields, std::string *text),
-      { kelvaroPage.giveText(text, kelvaroPage.dateTimeText(fields)); });
-EM_JS(int, kelvaro_js_read_date_time, (const char *text, int textSize, int *fields), {
-    return kelvaroPage.readDateTime(kelvaroPage.textAt(text, textSize), fields) ? 1 : 0;
-});
 // clang-format on
 
 namespace kelvaro {
@@ -30,10 +25,6 @@ void show(ControlRole role, FishKind kind, std::int32_t value) {
 }
 
 void show(ControlRole role, const std::string &text) { page::setControlText(role, 0, text); }
-
-std::array<int, 6> fieldsOf(const CivilDateTime &moment) {
-    return {moment.year, moment.month, moment.day, moment.hour, moment.minute, moment.second};
-}
 
 CivilDateTime momentOf(const std::array<int, 6> &fields) {
     return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
@@ -98,23 +89,6 @@ std::string BrowserDateTexts::monthAbbreviation(int month) const {
     std::string name;
     kelvaro_js_month_name(month, 1, &name);
     return name;
-}
-
-std::string BrowserDateTimeText::toText(const CivilDateTime &moment) const {
-    const std::array<int, 6> fields = fieldsOf(moment);
-    std::string text;
-    kelvaro_js_date_time_text(fields.data(), &text);
-    return text;
-}
-
-std::optional<CivilDateTime> BrowserDateTimeText::fromText(const std::string &text) const {
-    std::array<int, 6> fields{};
-    if (kelvaro_js_read_date_time(text.data(), page::byteCount(text), fields.data()) == 0)
-        return std::nullopt;
-    const CivilDateTime moment = momentOf(fields);
-    if (!moment.isValid())
-        return std::nullopt;
-    return moment;
 }
 
 std::uint64_t browserEntropy() {

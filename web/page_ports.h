@@ -4,6 +4,7 @@
 #include "core/game_view.h"
 #include "core/platform.h"
 #include "core/user_dialogs.h"
+#include "web/browser_date_forms.h"
 
 namespace kelvaro {
 
@@ -50,13 +51,20 @@ class BrowserDateTexts final : public DateTexts {
     std::string monthAbbreviation(int month) const override;
 };
 
-// The standard date-time text of the browser's language, as the desktop writes it for the
-// same language: the short date with a four-digit year, then, unless it is midnight, the time
-// of day with seconds. Reading takes that form or ISO 8601.
+// The saved game's date text in the browser's language; see SavedDateText.
 class BrowserDateTimeText final : public DateTimeText {
   public:
-    std::string toText(const CivilDateTime &moment) const override;
-    std::optional<CivilDateTime> fromText(const std::string &text) const override;
+    BrowserDateTimeText() : text_(forms_) {}
+    std::optional<std::string> toText(const CivilDateTime &moment) const override {
+        return text_.toText(moment);
+    }
+    std::optional<CivilDateTime> fromText(const std::string &text) const override {
+        return text_.fromText(text);
+    }
+
+  private:
+    BrowserDateForms forms_;
+    SavedDateText text_;
 };
 
 // 64 bits from the browser's crypto.getRandomValues.

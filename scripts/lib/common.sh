@@ -11,7 +11,7 @@ kelvaro_packages=(
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils xclip libx11-dev libxcb1-dev time
   desktop-file-utils appstream dpkg-dev lintian
-  libncurses-dev tmux
+  libncurses-dev tmux locales
   emscripten node-acorn chromium chromium-driver python3-selenium
   firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 nodejs
 )

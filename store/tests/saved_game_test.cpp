@@ -354,6 +354,30 @@ TEST_F(SavedGameTest, failedSaveOnAFullDiskKeepsTheEarlierSaveReadable) {
     EXPECT_EQ(state.gameDate, earlier.gameDate);
 }
 
+TEST_F(SavedGameTest, aDateNoLoadCouldReadIsNotSavedAndTheEarlierSaveStaysByteForByte) {
+    save();
+    const QByteArray earlier = contentsOf(saveFile());
+    for (const CivilDateTime &late :
+         {CivilDateTime{10000, 1, 1, 0, 0, 0}, CivilDateTime{32767, 12, 31, 23, 59, 59}}) {
+        transcript.clear();
+        state.gameDate = late;
+        save();
+        EXPECT_EQ(transcript.lines,
+                  saveFailure("Its date cannot be written in a form that loads again."));
+        EXPECT_EQ(contentsOf(saveFile()), earlier);
+    }
+    // A later Save of a sound date writes that game only, nothing of the refused one.
+    state.gameDate = CivilDateTime{9999, 12, 31, 23, 59, 59};
+    state.money = 77;
+    transcript.clear();
+    save();
+    EXPECT_TRUE(transcript.lines.empty());
+    state.gameDate = CivilDateTime{};
+    load("Fish Co");
+    EXPECT_EQ(state.gameDate, (CivilDateTime{9999, 12, 31, 23, 59, 59}));
+    EXPECT_EQ(state.money, 77);
+}
+
 TEST_F(SavedGameTest, saveTakesOverAbandonedLocksAndRefusesHeldOnesKeepingTheOldSave) {
     const QString lock = saveFile() + ".lock";
     const std::string file = saveFile().toStdString();

@@ -15,7 +15,7 @@
   // before the first greeting. The window, and with it its caption's icon, is still hidden then.
   function settleIn() {
     byId('captionIcon').src = 'icon.svg';
-    page.prepareReaders();
+    page.prepareDateForms();
     const manifest = document.createElement('link');
     manifest.rel = 'manifest';
     manifest.href = 'manifest.webmanifest';

@@ -113,9 +113,9 @@ class SavedGameTest(unittest.TestCase):
 
     def test_the_saved_date_reads_back_in_the_browser_language(self):
         # Japanese writes its months as a number and a sign, and its time, as the desktop does,
-        # with signs too; Korean puts the half of the day before the hour; a British date
-        # another language reads as another day is ISO 8601.
-        expected = {"en-GB": ("07 March 2025", "2025-03-09T15:04:05"),
+        # with signs too; Korean puts the half of the day before the hour; no listed language
+        # reads a British date with its 24-hour time as another day.
+        expected = {"en-GB": ("07 March 2025", "09/03/2025 15:04:05"),
                     "ja-JP": ("07 3\u6708 2025", "2025/03/09 15\u664204\u520605\u79d2"),
                     "ko-KR": ("07 3\uc6d4 2025",
                               "2025. 3. 9. \uc624\ud6c4 3\uc2dc 4\ubd84 5\ucd08")}

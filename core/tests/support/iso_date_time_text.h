@@ -9,11 +9,11 @@ namespace kelvaro::testing {
 // Date-time texts as "2026-12-07 15:04:05", the same under every language.
 class IsoDateTimeText final : public DateTimeText {
   public:
-    std::string toText(const CivilDateTime &moment) const override {
+    std::optional<std::string> toText(const CivilDateTime &moment) const override {
         char text[32];
         std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month,
                       moment.day, moment.hour, moment.minute, moment.second);
-        return text;
+        return std::string(text);
     }
     std::optional<CivilDateTime> fromText(const std::string &text) const override {
         CivilDateTime moment;
