@@ -5,11 +5,15 @@
 #include "ui/text_prompt_dialog.h"
 #include "ui/window_title.h"
 
+#include <QAccessibleWidget>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kelvaro {
 
 namespace {
+
+const QString iconLabelName = QStringLiteral("qt_msgboxex_icon_label");
 
 const QString applicationTitle = QString::fromUtf8(screen_text::applicationTitle);
 
@@ -31,6 +35,22 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The icon's kind in words, as a screen reader says it with the message.
+QString iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Information:
+        return QStringLiteral("Information");
+    case QMessageBox::Warning:
+        return QStringLiteral("Exclamation");
+    case QMessageBox::Question:
+        return QStringLiteral("Question");
+    case QMessageBox::Critical:
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
+
 int runBox(QMessageBox::Icon icon, const QString &caption, const std::string &text,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
            QWidget *parent) {
@@ -39,6 +59,8 @@ int runBox(QMessageBox::Icon icon, const QString &caption, const std::string &te
     box.setTextFormat(Qt::PlainText);
     box.setText(qt(text));
     box.setDefaultButton(defaultButton);
+    if (auto *picture = box.findChild<QLabel *>(iconLabelName))
+        picture->setAccessibleName(iconName(icon));
     return box.exec();
 }
 
@@ -68,6 +90,13 @@ std::string QtUserDialogs::promptText(const std::string &prompt,
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.answer().toStdString();
+}
+
+QAccessibleInterface *messageIconAccessibility(const QString &className, QObject *object) {
+    auto *label = qobject_cast<QLabel *>(object);
+    if (!label || className != QLatin1String("QLabel") || label->objectName() != iconLabelName)
+        return nullptr;
+    return new QAccessibleWidget(label, QAccessible::StaticText);
 }
 
 } // namespace kelvaro
