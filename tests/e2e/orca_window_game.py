@@ -27,12 +27,12 @@ TAB_ROUND = (["Workers", "Date", "Buy angler", "Sell angler", "Wait"]
              + ["Money"])
 READ_ONLY = {"Money", "Workers", "Date"}
 PRICES = [kind + " price" for kind in ("Angler", "Eels", "Salmon", "Trout", "Carp")]
-# What a day may bring, each a box captioned "Kelvaro".
+# What a day may bring, each a box captioned "Kelvaro"; Orca ends a sentence with a full stop.
 DAY_MESSAGES = re.compile(
-    r"There's a big whale in your aquarium with angler|Er zit een grote walvis .*"
+    r"(?:There's a big whale in your aquarium with angler|Er zit een grote walvis .*"
     r"|Only \d+ fishes survived!|There's a tax inspector coming|Everything's allright!"
     r"|That doesn't look good!|\d+ € fine!|There are \d+ new fishes in aquarium \d !"
-    r"|There's a total of \d+ new fishes!!!")
+    r"|There's a total of \d+ new fishes!!!)\.?")
 
 
 class Failure(Exception):
@@ -105,7 +105,7 @@ def answer_day_messages(ear):
     """Answers each box a day brings, checking each is heard whole; returns the notification
     of what the action changed."""
     while True:
-        words = ear.hear_one_of([r"alert Kelvaro", r"notification .*"])
+        words = ear.hear_one_of([r"alert Kelvaro\.?", r"notification .*"])
         if words.startswith("notification "):
             return words[len("notification "):].rstrip(".")
         ear.hear(DAY_MESSAGES)
