@@ -316,8 +316,6 @@ INSTANTIATE_TEST_SUITE_P(
         CursorCase{
             "thePromptsFocusedButton", false, {enter, enter, enter, tab, tab}, "Cancel", false},
         CursorCase{"theMoneyBoxAtTheStart", true, {}, "1000 ", false},
-        CursorCase{"theDateBox", true, {tab, tab}, "07 December 2026", false},
-        CursorCase{"aBuyButton", true, {tab, tab, tab}, "Buy", false},
         CursorCase{"theWaitButton", true, {tab, tab, tab, tab, tab}, "Wait", false},
         CursorCase{"aStockBoxWhereTheNextCharacterGoes",
                    true,
@@ -331,7 +329,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {tab, tab, tab, enter, Key::typed(U'x'), enter},
                    "Only numbers, please!",
                    false},
-        CursorCase{"aQuestionsText", true, {f10, up}, "Quit", false},
         CursorCase{"aQuestionsTextFirst", true, {f10, up, enter}, "(?) Are you sure", false},
         CursorCase{"aQuestionsButtonOnceTheFocusMoves", true, {f10, up, enter, tab}, "No", false}),
     [](const auto &info) { return std::string(info.param.name); });
