@@ -13,6 +13,7 @@ namespace kelvaro {
 
 namespace {
 
+// The name Qt gives a message box's icon label (its style sheets and tests find it by it).
 const QString iconLabelName = QStringLiteral("qt_msgboxex_icon_label");
 
 const QString applicationTitle = QString::fromUtf8(screen_text::applicationTitle);
