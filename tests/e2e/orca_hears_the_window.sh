@@ -3,7 +3,7 @@
 # with its own D-Bus session and accessibility bus: the greetings, the company's name, a Tab
 # round, a Wait and a Buy through its prompt. Orca writes what it speaks to its debug file;
 # orca_window_game.py drives the game by the spoken words and checks them. What Orca said is
-# kept in the transcript file.
+# kept in the transcript file, and after a failure Orca's whole debug file beside it.
 #
 # Usage: orca_hears_the_window.sh PATH_TO_KELVARO TRANSCRIPT_FILE
 set -euo pipefail
@@ -55,8 +55,10 @@ sys.exit(launcher["main"]())
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/kelvaro.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
-  /usr/bin/python3 "$here/orca_window_game.py" "$work/orca.out" "$transcript" ||
-    fail "Orca did not say what was expected (transcript: $transcript)"
+  if ! /usr/bin/python3 "$here/orca_window_game.py" "$work/orca.out" "$transcript"; then
+    cp "$work/orca.out" "${transcript%.txt}-orca-debug.out"
+    fail "Orca did not say what was expected (transcript: $transcript, Orca's debug file beside it)"
+  fi
   exit 0
 fi
 

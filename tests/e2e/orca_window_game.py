@@ -75,11 +75,33 @@ class Ear:
         return self.hear(re.compile("|".join("(?:%s)" % p for p in patterns)), timeout)
 
 
-def keys(*names):
+def window(title):
+    """The visible window titled exactly so, waiting for it to appear."""
+    pattern = "^" + re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", title) + "$"
+    deadline = time.monotonic() + 30
+    while True:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                               capture_output=True, text=True).stdout.split()
+        if found:
+            return found[0]
+        if time.monotonic() > deadline:
+            raise Failure("no window titled %r appeared" % title)
+        time.sleep(0.1)
+
+
+def focus(title):
+    # A window just closed may still be searched and gone by the time it is focused.
+    subprocess.run(["xdotool", "windowfocus", "--sync", window(title)], capture_output=True)
+
+
+def keys(title, *names):
+    """Presses the keys in the window of that title, as the player would."""
+    focus(title)
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
 
-def type_text(text):
+def type_text(title, text):
+    focus(title)
     subprocess.run(["xdotool", "type", "--delay", "120", text], check=True)
 
 
@@ -109,7 +131,7 @@ def answer_day_messages(ear):
         if words.startswith("notification "):
             return words[len("notification "):].rstrip(".")
         ear.hear(DAY_MESSAGES)
-        keys("Return")
+        keys("Kelvaro", "Return")
 
 
 def check_changes(spoken, before, after, order):
@@ -128,16 +150,16 @@ def play(ear):
             ("€ 1000.", "Information", "But some nice people € 1000.")]:
         ear.hear("alert " + caption)
         ear.hear(icon + " " + text)
-        keys("Return")
+        keys(caption.rstrip("."), "Return")
 
     # The name prompt: its question, the field named by it, each letter as typed.
     question = "How do you want to call your company?"
     ear.hear("Name dialog " + question)
     ear.hear(question + " text.")
-    type_text("Reef")
+    type_text("Name", "Reef")
     for letter in "Reef":
         ear.hear(letter)
-    keys("Return")
+    keys("Name", "Return")
     ear.hear("Kelvaro - Reef frame.")
     ear.hear("Money read only text.")
     values = window_values()
@@ -145,7 +167,7 @@ def play(ear):
 
     # A Tab round: every box says its name and its whole value, every button its name.
     for name in TAB_ROUND:
-        keys("Tab")
+        keys("Kelvaro - Reef", "Tab")
         if name in values:
             ear.hear(name + (" read only text." if name in READ_ONLY else " text."))
             ear.hear(values[name] + " selected.")
@@ -153,24 +175,24 @@ def play(ear):
             ear.hear(name + " push button.")
 
     # Wait: what the day changed, once, without the focus leaving the button.
-    keys("Tab", "Tab", "Tab", "Tab", "Tab")
+    keys("Kelvaro - Reef", "Tab", "Tab", "Tab", "Tab", "Tab")
     ear.hear("Wait push button.")
-    keys("space")
+    keys("Kelvaro - Reef", "space")
     changes = answer_day_messages(ear)
     after = window_values()
     check_changes(changes, values, after, PRICES + ["Date", "Money", "Workers"])
     values = after
 
     # Buy two angler through the prompt.
-    keys("shift+Tab", "shift+Tab")
+    keys("Kelvaro - Reef", "shift+Tab", "shift+Tab")
     ear.hear("Buy angler push button.")
-    keys("space")
+    keys("Kelvaro - Reef", "space")
     question = "How many fish do you want to buy?"
     ear.hear("Kelvaro dialog " + question)
     ear.hear(question + " text.")
-    type_text("2")
+    type_text("Kelvaro", "2")
     ear.hear("2")
-    keys("Return")
+    keys("Kelvaro", "Return")
     changes = answer_day_messages(ear)
     after = window_values()
     check_changes(changes, values, after,
