@@ -2,6 +2,7 @@
 
 #include "core/screen_texts.h"
 
+#include "ui/answer_on_release.h"
 #include "ui/text_prompt_dialog.h"
 #include "ui/window_title.h"
 
@@ -62,6 +63,7 @@ int runBox(QMessageBox::Icon icon, const QString &caption, const std::string &te
     box.setDefaultButton(defaultButton);
     if (auto *picture = box.findChild<QLabel *>(iconLabelName))
         picture->setAccessibleName(iconName(icon));
+    const AnswerOnRelease keys(box);
     return box.exec();
 }
 
@@ -88,6 +90,7 @@ bool QtUserDialogs::askYesNo(const std::string &text, const std::string &title) 
 std::string QtUserDialogs::promptText(const std::string &prompt,
                                       const std::optional<std::string> &title) {
     TextPromptDialog dialog(captionOf(title), qt(prompt), shownParent());
+    const AnswerOnRelease keys(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.answer().toStdString();
