@@ -341,6 +341,50 @@ TEST(QtUserDialogs, dialogsOpenOverTheWindowOnceItIsShown) {
     dialogs.promptText("How many fish do you want to sell?", std::nullopt);
 }
 
+// The answering keys act when they come up, so that a screen reader hears the release while
+// the dialog is still open; held down, they do nothing.
+struct KeyCase {
+    const char *what;
+    Qt::Key key;
+    std::string (*ask)(QtUserDialogs &);
+    std::string answer;
+};
+
+const KeyCase keyCases[] = {
+    {"enterClosesAMessage", Qt::Key_Return,
+     [](QtUserDialogs &d) {
+         d.showMessage("Everything's allright!", std::nullopt, MessageIcon::None);
+         return std::string("closed");
+     },
+     "closed"},
+    {"escapeAnswersAQuestionNo", Qt::Key_Escape,
+     [](QtUserDialogs &d) { return std::string(d.askYesNo("Sure?", "Quit") ? "yes" : "no"); },
+     "no"},
+    {"enterGivesThePromptsText", Qt::Key_Enter,
+     [](QtUserDialogs &d) { return d.promptText("How many fish do you want to buy?", {}); }, "7"},
+};
+
+class AnsweringKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(AnsweringKeys, actOnTheirRelease) {
+    const KeyCase &c = GetParam();
+    QtUserDialogs dialogs;
+    ModalAnswerer answerer{[&c](QWidget &dialog) {
+        QWidget *focused = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+        if (auto *field = qobject_cast<QLineEdit *>(focused))
+            field->setText(QStringLiteral("7"));
+        QTest::keyPress(focused, c.key);
+        EXPECT_TRUE(dialog.isVisible()) << "answered while the key was down";
+        QTest::keyRelease(focused, c.key);
+        EXPECT_FALSE(dialog.isVisible()) << "not answered when the key came up";
+    }};
+    EXPECT_EQ(c.ask(dialogs), c.answer);
+    EXPECT_EQ(answerer.answered(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(QtUserDialogs, AnsweringKeys, ::testing::ValuesIn(keyCases),
+                         [](const auto &info) { return std::string(info.param.what); });
+
 // Every dialog asks the style for its pictures anew; a new icon each time would leave its
 // scaled pixmaps in the shared cache under keys no later dialog uses.
 TEST(QtUserDialogs, everyDialogGetsTheSameIconForEachPicture) {
