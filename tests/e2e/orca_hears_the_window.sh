@@ -52,6 +52,12 @@ launcher["main"].__globals__["otherOrcas"] = lambda: []
 sys.exit(launcher["main"]())
 ' --debug-file "$work/orca.out" -u "$work/orca-prefs" >"$work/orca.log" 2>&1 &
   pids+=($!)
+  # The game starts once Orca is listening, as it would for a player who uses it.
+  for tries in $(seq 1 600); do
+    grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.out" 2>/dev/null && break
+    [ "$tries" -lt 600 ] || fail "Orca did not start"
+    sleep 0.1
+  done
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/kelvaro.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
