@@ -18,12 +18,18 @@ source "$here/../../scripts/lib/xsession.sh"
 # reader, Orca, then the game.
 if [ "${3:-}" = --inside-the-bus ]; then
   pids=()
-  # Orca may linger over its shutdown without a speech server: it is killed outright.
-  trap 'kill -KILL "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+  # Orca may linger over its shutdown without a speech server: it is killed outright. The
+  # accessibility bus is the launcher's child and would outlive it, so it goes first.
+  end_session() {
+    kill -KILL $(pgrep -P "$launcher_pid") "${pids[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+  }
+  trap end_session EXIT
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   pids+=($!)
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
-  pids+=($!)
+  launcher_pid=$!
+  pids+=("$launcher_pid")
   for property in IsEnabled ScreenReaderEnabled; do
     for tries in $(seq 1 100); do
       gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
