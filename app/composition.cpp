@@ -1,8 +1,12 @@
 #include "app/composition.h"
 
 #include "assets/assets.h"
+#include "ui/box_accessibility.h"
+#include "ui/change_announcer.h"
+#include "ui/qt_user_dialogs.h"
 #include "ui/shared_icon_style.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 namespace kelvaro {
@@ -16,6 +20,9 @@ std::unique_ptr<Program> composeProgram() {
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     QApplication::setWindowIcon(appIcon());
+    QAccessible::installFactory(boxAccessibility);
+    QAccessible::installFactory(announcerAccessibility);
+    QAccessible::installFactory(messageIconAccessibility);
     return std::make_unique<Program>();
 }
 

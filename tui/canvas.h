@@ -72,9 +72,19 @@ class Canvas {
     // A rectangle framed with lines and filled with blanks.
     void frame(int top, int left, int height, int width, Style style);
 
-    void placeCursor(Position position) { cursor_ = position; }
-    void hideCursor() { cursor_.reset(); }
+    // The cursor shows where the next typed character goes. Where nothing is typed it stays
+    // hidden on what has the focus, so that a screen reader or braille display that follows
+    // the cursor reads that.
+    void placeCursor(Position position) {
+        cursor_ = position;
+        cursorShown_ = true;
+    }
+    void placeHiddenCursor(Position position) {
+        cursor_ = position;
+        cursorShown_ = false;
+    }
     std::optional<Position> cursor() const { return cursor_; }
+    bool cursorShown() const { return cursor_ && cursorShown_; }
 
     const Cell &at(int row, int column) const;
     // One row as text, without its trailing blanks.
@@ -90,6 +100,7 @@ class Canvas {
     int height_;
     std::vector<Cell> cells_;
     std::optional<Position> cursor_;
+    bool cursorShown_ = false;
 };
 
 } // namespace kelvaro

@@ -437,12 +437,9 @@ void CursesTerminal::show(const Canvas &canvas) {
             mvadd_wch(row, column, &drawn);
         }
     }
-    if (const std::optional<Position> cursor = canvas.cursor()) {
-        curs_set(1);
+    curs_set(canvas.cursorShown() ? 1 : 0);
+    if (const std::optional<Position> cursor = canvas.cursor())
         move(cursor->row, cursor->column);
-    } else {
-        curs_set(0);
-    }
     refresh();
 }
 

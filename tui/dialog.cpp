@@ -107,9 +107,11 @@ std::optional<Dialog::Answer> Dialog::handle(const Key &key) {
         }
         return std::nullopt;
     case Key::Code::Tab:
+        focusMoved_ = true;
         focus_ = (focus_ + 1) % focusCount();
         return std::nullopt;
     case Key::Code::BackTab:
+        focusMoved_ = true;
         focus_ = (focus_ + focusCount() - 1) % focusCount();
         return std::nullopt;
     default:
@@ -120,10 +122,12 @@ std::optional<Dialog::Answer> Dialog::handle(const Key &key) {
         return std::nullopt;
     }
     if (key.code == Key::Code::Left || key.code == Key::Code::Up) {
+        focusMoved_ = true;
         focus_ = std::max(focus_ - 1, kind_ == Kind::Prompt ? 1 : 0);
         return std::nullopt;
     }
     if (key.code == Key::Code::Right || key.code == Key::Code::Down) {
+        focusMoved_ = true;
         focus_ = std::min(focus_ + 1, focusCount() - 1);
         return std::nullopt;
     }
@@ -139,7 +143,6 @@ std::optional<Dialog::Answer> Dialog::handle(const Key &key) {
 std::string Dialog::typed() const { return toUtf8(line_.text()); }
 
 void Dialog::draw(Canvas &canvas) const {
-    canvas.hideCursor(); // the screen's box below has lost the keys to the dialog
     const std::u32string mark = iconMark(icon_, kind_ == Kind::Question);
     const int markWidth = static_cast<int>(mark.size());
     const std::vector<Answer> answers = buttons();
@@ -167,6 +170,8 @@ void Dialog::draw(Canvas &canvas) const {
     canvas.write(top, left + 2, U" " + caption_ + U" ", Style::DialogCaption);
 
     int row = top + 2;
+    // Until the player moves among the buttons, the cursor is on the text, the icon's mark first.
+    canvas.placeHiddenCursor({row, textLeft});
     if (!mark.empty())
         canvas.write(row, textLeft, mark, iconStyle(icon_, kind_ == Kind::Question));
     for (const std::u32string &line : text) {
@@ -194,6 +199,8 @@ void Dialog::draw(Canvas &canvas) const {
         const bool hasFocus = focused == answer;
         if (hasFocus)
             canvas.write(buttonRow, column - 1, U">", Style::Dialog);
+        if (hasFocus && focusMoved_)
+            canvas.placeHiddenCursor({buttonRow, column + 2});
         canvas.write(buttonRow, column, caption, hasFocus ? Style::Focused : Style::Button);
         column += static_cast<int>(caption.size()) + 3;
     }

@@ -49,6 +49,8 @@ class Dialog {
     MessageIcon icon_;
     LineEditor line_;
     int focus_ = 0;
+    // Whether the player has moved the focus, which takes the cursor from the text to it.
+    bool focusMoved_ = false;
 };
 
 } // namespace kelvaro

@@ -40,8 +40,10 @@ int drawRows(Canvas &canvas, const std::vector<const MenuEntry *> &rows,
                             : isChosen        ? Style::MenuChosen
                                               : Style::Menu;
         canvas.fill(row, left + 1, inner, U' ', style);
-        if (isChosen)
+        if (isChosen) {
             canvas.write(row, left + 1, U">", style);
+            canvas.placeHiddenCursor({row, left + 2});
+        }
         canvas.write(row, left + 2, rows[i]->caption, style);
         const std::string shortcut = opensSubMenu[i] ? ">" : shortcutText(rows[i]->shortcut);
         canvas.write(row, left + inner - textWidth(shortcut), shortcut, style);

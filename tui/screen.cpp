@@ -117,6 +117,12 @@ std::u32string buttonCaption(const Control &button) {
     }
 }
 
+// Where a button's centred caption starts in its box.
+int firstNonBlank(const std::u32string &text) {
+    const std::size_t at = text.find_first_not_of(U' ');
+    return at == std::u32string::npos ? 0 : static_cast<int>(at);
+}
+
 } // namespace
 
 MainScreen::MainScreen()
@@ -361,6 +367,11 @@ void MainScreen::draw(Canvas &canvas) const {
         put(placed.at.row, placed.at.column, U"[" + shown + U"]", style);
         if (hasFocus)
             put(placed.at.row, placed.at.column - 1, U">", Style::Water);
+        if (hasFocus && !control.takesTyping()) {
+            const int caption = control.isButton() ? firstNonBlank(shown) : 0;
+            canvas.placeHiddenCursor(
+                {origin.row + placed.at.row, origin.column + placed.at.column + 1 + caption});
+        }
     }
     canvas.fill(canvas.height() - 1, 0, canvas.width(), U' ', Style::Hint);
     canvas.write(canvas.height() - 1, 1, keysLine(), Style::Hint);

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "core/screen_texts.h"
+#include "ui/change_announcer.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/menus.h"
@@ -22,18 +23,11 @@ namespace {
 
 QString qt(const std::string &text) { return QString::fromStdString(text); }
 
-// A text wider than its box shows from its start, clipped on the right, as a box that was
-// never typed into does.
-void replaceText(QLineEdit *box, const QString &text) {
-    box->setText(text);
-    box->setCursorPosition(0);
-}
-
 } // namespace
 
 Form1::Form1(UserDialogs &dialogs, Platform &platform, SaveSlot &saveSlot)
     : ports_{dialogs, *this, platform, saveSlot}, area_(new PictureArea(this)),
-      controls_(buildForm1Controls(*area_)) {
+      controls_(buildForm1Controls(*area_)), changes_(new ChangeAnnouncer(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(screen_text::titleBeforeTheStart));
     setCentralWidget(area_);
@@ -61,10 +55,14 @@ void Form1::connectButtons() {
             [this] { perform(PlayerAction::wait()); });
 }
 
-void Form1::perform(const PlayerAction &action) { performAction(state_, action, ports_); }
+void Form1::perform(const PlayerAction &action) {
+    performAction(state_, action, ports_);
+    changes_->announce();
+}
 
 void Form1::start() {
     beginGame(state_, ports_);
+    changes_->forget();
     showCentred();
     controls_.txtGeld->setFocus();
 }
@@ -82,6 +80,14 @@ void Form1::showCentred() {
 void Form1::centreOnScreen() {
     // frameGeometry() and move() both measure the frame, title bar included.
     move(openingTopLeft(frameGeometry().size(), screen()->availableGeometry()));
+}
+
+void Form1::replaceText(QLineEdit *box, const QString &text) {
+    changes_->record(box->accessibleName(), box->text(), text);
+    // A text wider than its box shows from its start, clipped on the right, as a box that was
+    // never typed into does.
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 void Form1::showPrice(FishKind kind, std::int32_t price) {

@@ -12,6 +12,7 @@
 
 namespace kelvaro {
 
+class ChangeAnnouncer;
 class PictureArea;
 
 // The game's only window. It holds the one game, shows it through GameView, and turns the
@@ -43,7 +44,9 @@ class Form1 final : public QMainWindow, public GameView {
   private:
     void fitDateBoxToTheLongestDate();
     void connectButtons();
+    // Runs the action, then has what it changed in the boxes announced.
     void perform(const PlayerAction &action);
+    void replaceText(QLineEdit *box, const QString &text);
     void showCentred();
     void centreOnScreen();
 
@@ -51,6 +54,7 @@ class Form1 final : public QMainWindow, public GameView {
     GameState state_;
     PictureArea *area_;
     Form1Controls controls_;
+    ChangeAnnouncer *changes_;
 };
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include "core/user_dialogs.h"
 
+#include <QAccessibleInterface>
 #include <QPointer>
 #include <QWidget>
 
@@ -25,5 +26,10 @@ class QtUserDialogs final : public UserDialogs {
 
     QPointer<QWidget> parent_;
 };
+
+// A factory for QAccessible::installFactory: a message box's icon as a label that a screen
+// reader reads with the message, by the icon's kind ("Information", "Exclamation",
+// "Question"). Qt makes it a picture, which screen readers pass over.
+QAccessibleInterface *messageIconAccessibility(const QString &className, QObject *object);
 
 } // namespace kelvaro

@@ -19,6 +19,8 @@ TextPromptDialog::TextPromptDialog(const QString &caption, const QString &prompt
     prompt_->setTextFormat(Qt::PlainText);
     prompt_->setText(prompt);
     field_->setObjectName(QStringLiteral("answer"));
+    // A screen reader names the field by the question it answers.
+    field_->setAccessibleName(prompt);
     field_->setMinimumWidth(280);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -6,6 +6,7 @@
 #include "support/memory_settings_store.h"
 #include "support/recording_ports.h"
 #include "support/scripted_terminal.h"
+#include "tui/text.h"
 #include "tui/text_game.h"
 
 #include "core/english_date_texts.h"
@@ -266,6 +267,71 @@ INSTANTIATE_TEST_SUITE_P(
                       TooSmallCase{{10, 4}, {"Kelvaro", "needs", "80x24, not", "10x4."}},
                       TooSmallCase{{6, 3}, {"Kelvar", "o", "needs"}}, TooSmallCase{{1, 1}, {"K"}},
                       TooSmallCase{{0, 0}, {}}));
+
+} // namespace
+} // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+// Where the terminal's cursor is on the last screen before Ctrl+C: on what has the focus, so
+// that a screen reader or braille display that follows it reads that; shown only where the
+// next typed character goes.
+struct CursorCase {
+    const char *name;
+    bool started; // the greetings answered and the company named "Reef"
+    std::vector<Key> keys;
+    const char *textAtCursor;
+    bool shown;
+};
+
+class CursorOnTheFocus : public TextGameTest, public ::testing::WithParamInterface<CursorCase> {};
+
+TEST_P(CursorOnTheFocus, readsWhatHasTheFocus) {
+    const CursorCase &c = GetParam();
+    if (c.started)
+        startAs(U"Reef");
+    for (const Key &key : c.keys)
+        terminal.press(key);
+    terminal.press(ctrlC);
+    EXPECT_EQ(game.run(), 130);
+    const ScriptedTerminal::Cursor &cursor = terminal.cursors.back();
+    ASSERT_TRUE(cursor.at);
+    const std::u32string line = fromUtf8(terminal.lastScreen()[cursor.at->row]);
+    const std::u32string expected = fromUtf8(c.textAtCursor);
+    EXPECT_EQ(toUtf8(line.substr(cursor.at->column, expected.size())), c.textAtCursor);
+    EXPECT_EQ(cursor.shown, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextGame, CursorOnTheFocus,
+    ::testing::Values(
+        CursorCase{"aGreetingsText", false, {}, "(i) Congratulations, you've just won", false},
+        CursorCase{
+            "thePromptWhereTheNextCharacterGoes",
+            false,
+            {enter, enter, enter, Key::typed(U'R'), Key::typed(U'e'), Key::typed(U'f'), left},
+            "f ",
+            true},
+        CursorCase{
+            "thePromptsFocusedButton", false, {enter, enter, enter, tab, tab}, "Cancel", false},
+        CursorCase{"theMoneyBoxAtTheStart", true, {}, "1000 ", false},
+        CursorCase{"theWaitButton", true, {tab, tab, tab, tab, tab}, "Wait", false},
+        CursorCase{"aStockBoxWhereTheNextCharacterGoes",
+                   true,
+                   {tab, tab, tab, tab, tab, tab, Key::typed(U'4')},
+                   " ",
+                   true},
+        CursorCase{"theOpenMenusItem", true, {f10, down}, "Load", false},
+        CursorCase{"aSubMenusItem", true, {Key::withAlt(U'o'), down, enter}, "Standard", false},
+        CursorCase{"aMessagesText",
+                   true,
+                   {tab, tab, tab, enter, Key::typed(U'x'), enter},
+                   "Only numbers, please!",
+                   false},
+        CursorCase{"aQuestionsTextFirst", true, {f10, up, enter}, "(?) Are you sure", false},
+        CursorCase{"aQuestionsButtonOnceTheFocusMoves", true, {f10, up, enter, tab}, "No", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kelvaro::testing

@@ -5,6 +5,7 @@
 #include "window_support/modal_answerer.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,27 +65,38 @@ void press(QWidget &dialog, const QString &caption) {
         button->click();
 }
 
+// The icon as a screen reader reads it with the message: a label named by the icon's kind.
+std::string spokenIconOf(QMessageBox &box) {
+    auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    QAccessibleInterface *read = icon ? QAccessible::queryAccessibleInterface(icon) : nullptr;
+    if (!read || !icon->isVisibleTo(&box))
+        return {};
+    EXPECT_EQ(read->role(), QAccessible::StaticText);
+    return read->text(QAccessible::Name).toStdString();
+}
+
 struct MessageCase {
     const char *what;
     std::optional<std::string> title;
     MessageIcon icon;
     QString caption;
     QMessageBox::Icon shownIcon;
+    const char *spokenIcon; // the icon's name for a screen reader
 };
 
 void PrintTo(const MessageCase &c, std::ostream *out) { *out << c.what; }
 
 const MessageCase messageCases[] = {
     {"plainCarriesTheApplicationTitle", std::nullopt, MessageIcon::None, "Kelvaro",
-     QMessageBox::NoIcon},
+     QMessageBox::NoIcon, ""},
     {"informationWithItsCaption", "Congratulations!", MessageIcon::Information, "Congratulations!",
-     QMessageBox::Information},
+     QMessageBox::Information, "Information"},
     {"exclamationShowsTheWarningSymbol", "No fish!", MessageIcon::Exclamation, "No fish!",
-     QMessageBox::Warning},
+     QMessageBox::Warning, "Exclamation"},
     {"captionWithTheEuroSign", "€ 1000", MessageIcon::Information, QString::fromUtf8("€ 1000"),
-     QMessageBox::Information},
+     QMessageBox::Information, "Information"},
     {"untitledInformation", std::nullopt, MessageIcon::Information, "Kelvaro",
-     QMessageBox::Information},
+     QMessageBox::Information, "Information"},
 };
 
 class MessageBoxes : public ::testing::TestWithParam<MessageCase> {};
@@ -100,6 +112,7 @@ TEST_P(MessageBoxes, messageShowsCaptionIconAndOneOkButton) {
         EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
         EXPECT_EQ(box->buttons().size(), 1);
         EXPECT_TRUE(box->isModal());
+        EXPECT_EQ(spokenIconOf(*box), c.spokenIcon);
         pressButton(QMessageBox::Ok)(dialog);
     }};
     dialogs.showMessage("Everything's allright!", c.title, c.icon);
@@ -171,6 +184,7 @@ TEST(QtUserDialogs, questionShowsTheQuestionSymbolWithYesAsTheDefault) {
         EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(box->buttons().size(), 2);
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+        EXPECT_EQ(spokenIconOf(*box), "Question");
         pressButton(QMessageBox::No)(dialog);
     }};
     EXPECT_FALSE(dialogs.askYesNo("Are you sure you want to quit?", "Quit"));
@@ -264,6 +278,10 @@ TEST(QtUserDialogs, promptShowsCaptionPromptAnEmptyFieldAndOkAndCancel) {
                   nullptr);
         ASSERT_NE(promptField(dialog), nullptr);
         EXPECT_EQ(promptField(dialog)->text(), QString());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(promptField(dialog))
+                      ->text(QAccessible::Name)
+                      .toStdString(),
+                  "How do you want to call your company?");
         EXPECT_EQ(dialog.findChildren<QPushButton *>().size(), 2);
         EXPECT_NE(dialogButton(dialog, "OK"), nullptr);
         ASSERT_NE(dialogButton(dialog, "Cancel"), nullptr);
@@ -322,6 +340,50 @@ TEST(QtUserDialogs, dialogsOpenOverTheWindowOnceItIsShown) {
     dialogs.showMessage("Everything's allright!", std::nullopt, MessageIcon::None);
     dialogs.promptText("How many fish do you want to sell?", std::nullopt);
 }
+
+// The answering keys act when they come up, so that a screen reader hears the release while
+// the dialog is still open; held down, they do nothing.
+struct KeyCase {
+    const char *what;
+    Qt::Key key;
+    std::string (*ask)(QtUserDialogs &);
+    std::string answer;
+};
+
+const KeyCase keyCases[] = {
+    {"enterClosesAMessage", Qt::Key_Return,
+     [](QtUserDialogs &d) {
+         d.showMessage("Everything's allright!", std::nullopt, MessageIcon::None);
+         return std::string("closed");
+     },
+     "closed"},
+    {"escapeAnswersAQuestionNo", Qt::Key_Escape,
+     [](QtUserDialogs &d) { return std::string(d.askYesNo("Sure?", "Quit") ? "yes" : "no"); },
+     "no"},
+    {"enterGivesThePromptsText", Qt::Key_Enter,
+     [](QtUserDialogs &d) { return d.promptText("How many fish do you want to buy?", {}); }, "7"},
+};
+
+class AnsweringKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(AnsweringKeys, actOnTheirRelease) {
+    const KeyCase &c = GetParam();
+    QtUserDialogs dialogs;
+    ModalAnswerer answerer{[&c](QWidget &dialog) {
+        QWidget *focused = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+        if (auto *field = qobject_cast<QLineEdit *>(focused))
+            field->setText(QStringLiteral("7"));
+        QTest::keyPress(focused, c.key);
+        EXPECT_TRUE(dialog.isVisible()) << "answered while the key was down";
+        QTest::keyRelease(focused, c.key);
+        EXPECT_FALSE(dialog.isVisible()) << "not answered when the key came up";
+    }};
+    EXPECT_EQ(c.ask(dialogs), c.answer);
+    EXPECT_EQ(answerer.answered(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(QtUserDialogs, AnsweringKeys, ::testing::ValuesIn(keyCases),
+                         [](const auto &info) { return std::string(info.param.what); });
 
 // Every dialog asks the style for its pictures anew; a new icon each time would leave its
 // scaled pixmaps in the shared cache under keys no later dialog uses.

@@ -34,7 +34,10 @@ class ScriptedTerminal final : public Terminal {
     bool allKeysUsed() const { return keys_.empty(); }
 
     TerminalSize size() const override { return size_; }
-    void show(const Canvas &canvas) override { screens.push_back(canvas.lines()); }
+    void show(const Canvas &canvas) override {
+        screens.push_back(canvas.lines());
+        cursors.push_back({canvas.cursor(), canvas.cursorShown()});
+    }
     std::optional<Key> nextKey() override {
         if (keys_.empty())
             return std::nullopt;
@@ -49,7 +52,12 @@ class ScriptedTerminal final : public Terminal {
     bool keyWaiting() override { return !keys_.empty() && keys_.front().pasted; }
     int stopStatus() const override { return 143; }
 
+    struct Cursor {
+        std::optional<Position> at;
+        bool shown = false;
+    };
     std::vector<std::vector<std::string>> screens;
+    std::vector<Cursor> cursors; // one for each screen
     const std::vector<std::string> &lastScreen() const { return screens.back(); }
 
   private:
