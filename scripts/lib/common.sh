@@ -12,6 +12,7 @@ kelvaro_packages=(
   xvfb xauth xdotool x11-utils xclip libx11-dev libxcb1-dev time
   desktop-file-utils appstream dpkg-dev lintian
   libncurses-dev tmux
+  orca python3-pyatspi speech-dispatcher openbox at-spi2-core dbus-daemon libglib2.0-bin
   emscripten node-acorn chromium chromium-driver python3-selenium
 )
 

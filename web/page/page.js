@@ -318,26 +318,14 @@ var kelvaroPage = (function () {
   // Shows one modal box and waits for the answer: 0 or 1 for a message (always 0) or a yes/no
   // question (1 for Yes), the UTF-8 size of the typed text for a prompt (takeAnswer has it).
   function dialog(kind, caption, text, icon) {
-    const box = byId('dialog');
-    const input = byId('dialogInput');
-    const buttons = byId('dialogButtons');
-    byId('dialogCaption').textContent = caption;
-    byId('dialogText').textContent = text;
-    const sign = byId('dialogIcon');
-    sign.className = 'icon ' + icons[icon];
-    sign.textContent = iconSigns[icon];
-    sign.hidden = icon === 0;
-    box.setAttribute('role', kind === dialogKind.prompt ? 'dialog' : 'alertdialog');
-    input.hidden = kind !== dialogKind.prompt;
-    input.value = '';
     const choices =
       kind === dialogKind.message ? [['OK', 0]]
       : kind === dialogKind.yesNo ? [['Yes', 1], ['No', 0]]
       : [['OK', null], ['Cancel', '']];
     // Escape and closing answer No, Cancel, or OK for a box that only has OK.
     const cancelled = kind === dialogKind.prompt ? '' : 0;
-    buttons.replaceChildren();
-    if (!firstDialogShown) {
+    const first = !firstDialogShown;
+    if (first) {
       firstDialogShown = true;
       performance.mark('kelvaro-first-dialog');
       // The icon, the manifest and the files kept for playing offline wait until the player
@@ -359,53 +347,79 @@ var kelvaroPage = (function () {
     }
     return new Promise((resolve) => {
       let answered = false;
+      let box = null;
+      // Each box is a new element: a screen reader takes a reused one, with its new text and
+      // button, for the box it has already read, and says nothing. The next one is put in
+      // place as soon as a box closes, so that it is new to the page when it opens.
+      const close = () => {
+        box.close();
+        box.replaceWith(box.cloneNode(true));
+      };
       const finish = (value) => {
         if (answered) return;
         answered = true;
-        box.removeEventListener('keydown', onKey);
-        box.removeEventListener('cancel', onCancel);
-        if (box.open) box.close();
+        close();
         if (kind === dialogKind.prompt) {
           answer = value;
           resolve(lengthBytesUTF8(value));
         } else resolve(value);
       };
-      const answerOf = (choice) => (choice === null ? input.value : choice);
-      for (const choice of choices) {
-        const label = choice[0];
-        const value = choice[1];
-        const button = document.createElement('button');
-        button.type = 'button';
-        button.textContent = label;
-        button.onclick = () => finish(answerOf(value));
-        buttons.append(button);
-      }
-      const focusables = () => [...box.querySelectorAll('input:not([hidden]), button')];
-      const onKey = (event) => {
-        if (event.key === 'Escape') {
+      const show = () => {
+        if (box) close();
+        box = byId('dialog');
+        fillDialog(box, kind, caption, text, icon);
+        const input = box.querySelector('#dialogInput');
+        const buttons = box.querySelector('#dialogButtons');
+        const answerOf = (choice) => (choice === null ? input.value : choice);
+        for (const choice of choices) {
+          const button = document.createElement('button');
+          button.type = 'button';
+          button.textContent = choice[0];
+          button.onclick = () => finish(answerOf(choice[1]));
+          buttons.append(button);
+        }
+        box.addEventListener('keydown', (event) => {
+          if (event.key === 'Escape') {
+            event.preventDefault();
+            finish(cancelled);
+          } else if (event.key === 'Enter') {
+            event.preventDefault();
+            const index = [...buttons.children].indexOf(event.target);
+            finish(answerOf(choices[index >= 0 ? index : 0][1]));
+          } else if (event.key === 'Tab') {
+            // The focus goes round the box's own controls and never leaves it.
+            const all = [...box.querySelectorAll('input:not([hidden]), button')];
+            const here = all.indexOf(document.activeElement);
+            event.preventDefault();
+            all[(here + (event.shiftKey ? -1 : 1) + all.length) % all.length].focus();
+          }
+        });
+        box.addEventListener('cancel', (event) => {
           event.preventDefault();
           finish(cancelled);
-        } else if (event.key === 'Enter') {
-          event.preventDefault();
-          const index = [...buttons.children].indexOf(event.target);
-          finish(answerOf(choices[index >= 0 ? index : 0][1]));
-        } else if (event.key === 'Tab') {
-          // The focus goes round the box's own controls and never leaves it.
-          const all = focusables();
-          const here = all.indexOf(document.activeElement);
-          event.preventDefault();
-          all[(here + (event.shiftKey ? -1 : 1) + all.length) % all.length].focus();
-        }
+        });
+        box.showModal();
+        (kind === dialogKind.prompt ? input : buttons.firstElementChild).focus();
       };
-      const onCancel = (event) => {
-        event.preventDefault();
-        finish(cancelled);
-      };
-      box.addEventListener('keydown', onKey);
-      box.addEventListener('cancel', onCancel);
-      box.showModal();
-      (kind === dialogKind.prompt ? input : buttons.firstElementChild).focus();
+      show();
+      if (first) kelvaroAnnouncements.whenPageSettled(() => answered || show());
     });
+  }
+
+  // Puts a box's caption, text, icon and field in place; its buttons are added by the caller.
+  function fillDialog(box, kind, caption, text, icon) {
+    const part = (id) => box.querySelector('#' + id);
+    part('dialogCaption').textContent = caption;
+    part('dialogText').textContent = text;
+    const sign = part('dialogIcon');
+    sign.className = 'icon ' + icons[icon];
+    sign.textContent = iconSigns[icon];
+    sign.hidden = icon === 0;
+    box.setAttribute('role', kind === dialogKind.prompt ? 'dialog' : 'alertdialog');
+    const input = part('dialogInput');
+    input.hidden = kind !== dialogKind.prompt;
+    input.value = '';
+    part('dialogButtons').replaceChildren();
   }
 
   const takeAnswer = () => answer;
@@ -416,12 +430,17 @@ var kelvaroPage = (function () {
     if (!game || busy) return;
     busy = true;
     const back = document.activeElement;
+    kelvaroAnnouncements.beginAction();
     const over = await ccall('kelvaro_act', 'number', ['number', 'number', 'number', 'number'],
       [game, kind, fish, command], { async: true });
     busy = false;
-    if (over || ended) finishGame();
-    else if (back && back !== document.body && document.contains(back)) back.focus();
+    if (over || ended) {
+      finishGame();
+      return;
+    }
+    if (back && back !== document.body && document.contains(back)) back.focus();
     else byId('txtGeld').focus();
+    kelvaroAnnouncements.endAction();
   }
 
   async function newGame() {
@@ -451,10 +470,13 @@ var kelvaroPage = (function () {
     byId('gameEnded').hidden = false;
     document.title = 'Kelvaro';
     byId('startNewGame').focus();
+    kelvaroAnnouncements.gameEnded(byId('gameEnded').querySelector('p').textContent);
   }
 
   function setControlText(id, text) {
     const element = byId(id);
+    const before = element instanceof HTMLInputElement ? element.value : element.textContent;
+    kelvaroAnnouncements.valueShown(element, before, text);
     if (element instanceof HTMLInputElement) element.value = text;
     else element.textContent = text;
   }

@@ -1,0 +1,68 @@
+// What a screen reader is told beside what the page draws: the values an action changed, read
+// out once through one polite live region, and the end of the game as an alert. It also says
+// when the first box must be shown again for a screen reader to speak it.
+
+var kelvaroAnnouncements = (function () {
+  'use strict';
+
+  // The boxes whose changes are read out: the company's size and the stocks. The prices change
+  // every day and are read when the focus comes to them.
+  const announced = /^(txtJaar|txtWerkers|txtGeld|txtVissen[1-5])$/;
+
+  // id -> { name, before, now } of each box shown during the action, in the order first shown.
+  let changes = null;
+
+  const region = (id) => document.getElementById(id);
+
+  // The next action's changes are gathered from here on.
+  function beginAction() {
+    changes = new Map();
+  }
+
+  // A box is given a new value: noted, if it is one that is read out, with its value before.
+  function valueShown(element, before, text) {
+    if (!changes || !announced.test(element.id)) return;
+    const seen = changes.get(element.id);
+    if (seen) seen.now = text;
+    else changes.set(element.id, { name: element.getAttribute('aria-label'), before, now: text });
+  }
+
+  // Sets a live region's text so that it is spoken even when it is the same as the last.
+  function speak(id, text) {
+    const element = region(id);
+    if (element.textContent !== text) {
+      element.textContent = text;
+      return;
+    }
+    element.textContent = '';
+    setTimeout(() => (element.textContent = text), 100);
+  }
+
+  // After the action, with every box closed: each box that ends with another value than it
+  // had, by its name, in the order the game showed them, once.
+  function endAction() {
+    if (!changes) return;
+    const said = [...changes.values()].filter((change) => change.now !== change.before)
+      .map((change) => change.name + ' ' + change.now);
+    changes = null;
+    if (said.length) speak('valueChanges', said.join(', ') + '.');
+  }
+
+  // The game is over (bankruptcy, or Quit): said at once, over anything still to be said.
+  function gameEnded(text) {
+    changes = null;
+    region('valueChanges').textContent = '';
+    speak('gameOver', text);
+  }
+
+  // A box open when the page has finished loading is not spoken: the screen reader announces
+  // the finished page instead, and takes the box's button for part of it. The box is shown
+  // again, as a new box, a moment after that.
+  function whenPageSettled(show) {
+    const later = () => setTimeout(show, 700);
+    if (document.readyState === 'complete') later();
+    else window.addEventListener('load', later, { once: true });
+  }
+
+  return { beginAction, valueShown, endAction, gameEnded, whenPageSettled };
+})();
