@@ -19,6 +19,8 @@ var kelvaroPage = (function () {
   const dialogKind = { message: 0, yesNo: 1, prompt: 2 };
   const icons = ['', 'information', 'exclamation', 'question'];
   const iconSigns = ['', 'i', '!', '?'];
+  // Milliseconds between a prompt's opening and its field taking the focus.
+  const promptFocusDelay = 300;
   // A settings file is a few hundred bytes; anything far larger is not one.
   const largestSettingsFile = 64 * 1024;
 
@@ -351,7 +353,9 @@ var kelvaroPage = (function () {
       // Each box is a new element: a screen reader takes a reused one, with its new text and
       // button, for the box it has already read, and says nothing. The next one is put in
       // place as soon as a box closes, so that it is new to the page when it opens.
+      let onKey = null;
       const close = () => {
+        document.removeEventListener('keydown', onKey);
         box.close();
         box.replaceWith(box.cloneNode(true));
       };
@@ -378,7 +382,13 @@ var kelvaroPage = (function () {
           button.onclick = () => finish(answerOf(choice[1]));
           buttons.append(button);
         }
-        box.addEventListener('keydown', (event) => {
+        // The keys are heard at the page, not the box: a box that listens to them would be
+        // announced as "clickable".
+        onKey = (event) => {
+          if (!box.contains(event.target)) return;
+          if (kind === dialogKind.prompt && event.key.length === 1 && !event.ctrlKey &&
+              !event.altKey && !event.metaKey)
+            showField(box);
           if (event.key === 'Escape') {
             event.preventDefault();
             finish(cancelled);
@@ -393,17 +403,32 @@ var kelvaroPage = (function () {
             event.preventDefault();
             all[(here + (event.shiftKey ? -1 : 1) + all.length) % all.length].focus();
           }
-        });
+        };
+        document.addEventListener('keydown', onKey);
         box.addEventListener('cancel', (event) => {
           event.preventDefault();
           finish(cancelled);
         });
         box.showModal();
-        (kind === dialogKind.prompt ? input : buttons.firstElementChild).focus();
+        // The box itself takes the focus, so that a screen reader reads its caption and text
+        // (on a button it would take the box for the last one, whose button is gone); Enter,
+        // Escape and Tab work from there. A prompt's field appears and takes the focus a moment
+        // later, or at the first key typed, so that the screen reader meets it as a new field,
+        // turns to its focus mode and leaves the typing to the field.
+        box.focus();
+        if (kind === dialogKind.prompt) setTimeout(() => showField(box), promptFocusDelay);
       };
       show();
       if (first) kelvaroAnnouncements.whenPageSettled(() => answered || show());
     });
+  }
+
+  // A prompt's field, kept out of sight until the box has been read, is shown and focused.
+  function showField(box) {
+    const input = box.querySelector('#dialogInput');
+    if (!box.open || input.style.visibility !== 'hidden') return;
+    input.style.visibility = '';
+    input.focus();
   }
 
   // Puts a box's caption, text, icon and field in place; its buttons are added by the caller.
@@ -415,9 +440,12 @@ var kelvaroPage = (function () {
     sign.className = 'icon ' + icons[icon];
     sign.textContent = iconSigns[icon];
     sign.hidden = icon === 0;
-    box.setAttribute('role', kind === dialogKind.prompt ? 'dialog' : 'alertdialog');
+    // A dialog, not an alert dialog: a screen reader reads an alert's box again each time
+    // the browser reports it added, which it does twice.
+    box.setAttribute('role', 'dialog');
     const input = part('dialogInput');
     input.hidden = kind !== dialogKind.prompt;
+    input.style.visibility = 'hidden';
     input.value = '';
     part('dialogButtons').replaceChildren();
   }

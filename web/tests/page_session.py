@@ -169,6 +169,8 @@ class PageSession:
         """Answers the open dialog: types into its text box, if given, then clicks the button."""
         self.dialog()
         if typed is not None:
+            # The field takes the focus a moment after its box opens.
+            self.wait_for(lambda: self.focused_id() == "dialogInput", "the prompt's field")
             box = self.element("dialogInput")
             box.clear()
             box.send_keys(typed)

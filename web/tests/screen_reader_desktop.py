@@ -13,7 +13,8 @@ import tempfile
 import time
 
 # Orca's debug file is block-buffered; this runs Orca with its files line-buffered, so what it
-# says can be read while it runs.
+# says can be read while it runs. Orca also refuses to start beside any other Orca of the same
+# user, on whatever display; this one has a display and a bus of its own.
 LINE_BUFFERED_ORCA = """
 import builtins, runpy, sys
 plain_open = builtins.open
@@ -23,7 +24,9 @@ def line_open(file, mode='r', buffering=-1, *args, **kwargs):
     return plain_open(file, mode, buffering, *args, **kwargs)
 builtins.open = line_open
 sys.argv = ['orca'] + sys.argv[1:]
-runpy.run_path('/usr/bin/orca', run_name='__main__')
+launcher = runpy.run_path('/usr/bin/orca', run_name='orca_launcher')
+launcher['main'].__globals__['otherOrcas'] = lambda: []
+sys.exit(launcher['main']())
 """
 
 SPOKEN = re.compile(r"^.* - SPEECH OUTPUT: '(.*?) ?'(?: ?\{[^{}]*\})?$", re.M)
@@ -75,10 +78,19 @@ class ScreenReaderDesktop:
                 "the accessibility bus")
         prefs = os.path.join(self.folder, "orca-prefs")
         os.mkdir(prefs)
-        self._spawn("/usr/bin/python3", "-c", LINE_BUFFERED_ORCA, "-u", prefs,
-                    "-d", "braille", "--debug-file", self.debug_file, **quiet)
-        self._until(lambda: "Startup complete notification made" in self._log(),
-                    "Orca", timeout=60)
+        errors = os.path.join(self.folder, "orca-errors.txt")
+        with open(errors, "w") as error_file:
+            orca = self._spawn("/usr/bin/python3", "-c", LINE_BUFFERED_ORCA, "-u", prefs,
+                               "-d", "braille", "--debug-file", self.debug_file,
+                               stdout=error_file, stderr=subprocess.STDOUT)
+        try:
+            self._until(lambda: "Startup complete notification made" in self._log()
+                        or orca.poll() is not None, "Orca", timeout=60)
+        finally:
+            if orca.poll() is not None or "Startup complete" not in self._log():
+                with open(errors, encoding="utf-8", errors="replace") as error_file:
+                    raise AssertionError("Orca did not start:\n" + error_file.read()[-2000:] +
+                                         self._log()[-3000:])
 
     def _log(self):
         try:
