@@ -39,13 +39,15 @@ var kelvaroAnnouncements = (function () {
   }
 
   // After the action, with every box closed: each box that ends with another value than it
-  // had, by its name, in the order the game showed them, once.
+  // had, by its name, in the order the game showed them, once. It is said a moment later:
+  // while a box was open the rest of the page was out of a screen reader's reach, and Firefox
+  // takes a region changed as it comes back for new content, which it does not read out.
   function endAction() {
     if (!changes) return;
     const said = [...changes.values()].filter((change) => change.now !== change.before)
       .map((change) => change.name + ' ' + change.now);
     changes = null;
-    if (said.length) speak('valueChanges', said.join(', ') + '.');
+    if (said.length) setTimeout(() => speak('valueChanges', said.join(', ') + '.'), 300);
   }
 
   // The game is over (bankruptcy, or Quit): said at once, over anything still to be said.

@@ -392,7 +392,8 @@ var kelvaroPage = (function () {
           if (event.key === 'Escape') {
             event.preventDefault();
             finish(cancelled);
-          } else if (event.key === 'Enter') {
+          } else if (event.key === 'Enter' ||
+                     (event.key === ' ' && event.target === box && kind !== dialogKind.prompt)) {
             event.preventDefault();
             const index = [...buttons.children].indexOf(event.target);
             finish(answerOf(choices[index >= 0 ? index : 0][1]));

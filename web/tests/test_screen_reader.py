@@ -92,7 +92,7 @@ class ScreenReaderTest(unittest.TestCase):
                     desktop.keys(*keys)
                 elif keys != "the page opens":
                     desktop.type(keys)
-                desktop.wait_to_hear(wanted[-1], after=start, timeout=40)
+                desktop.wait_to_hear(wanted[-1], after=start)
                 end = desktop.wait_for_quiet(1.0)
                 said = desktop.spoken()[start:end]
                 start = end
