@@ -13,6 +13,7 @@ kelvaro_packages=(
   desktop-file-utils appstream dpkg-dev lintian
   libncurses-dev tmux
   orca python3-pyatspi speech-dispatcher openbox at-spi2-core dbus-daemon libglib2.0-bin
+  firefox-esr
   emscripten node-acorn chromium chromium-driver python3-selenium
 )
 
