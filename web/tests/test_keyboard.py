@@ -57,10 +57,14 @@ class KeyboardTest(unittest.TestCase):
         self.assertEqual(page.text_of("txtGeld"), "886")
         self.assertEqual(page.text_of("txtVissen1"), "2")
         self.assertEqual(page.focused_id(), "cmdKopen1")
+        # What changed is told to a screen reader once, in the order the game showed it.
+        said = "Angler stock 2, Money 886, Date 08 March 2025."
+        page.wait_for(lambda: page.text_of("valueChanges") == said, said)
         page.press(Keys.TAB, Keys.TAB, Keys.SPACE)
         page.no_dialog()
         self.assertEqual(page.text_of("txtJaar"), "09 March 2025")
         self.assertEqual(page.focused_id(), "cmdWachten")
+        page.wait_for(lambda: page.text_of("valueChanges") == "Date 09 March 2025.", "the date")
 
     def test_escape_cancels_a_prompt_to_empty_text(self):
         page = self.page
@@ -142,6 +146,7 @@ class KeyboardTest(unittest.TestCase):
         page.press(Keys.ENTER)
         page.wait_for(lambda: page.element("gameEnded").is_displayed(), "the end")
         self.assertEqual(page.focused_id(), "startNewGame")
+        self.assertEqual(page.text_of("gameOver"), "The game has ended.")
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog()[0], "Congratulations!")
 
