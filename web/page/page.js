@@ -353,9 +353,7 @@ var kelvaroPage = (function () {
       // Each box is a new element: a screen reader takes a reused one, with its new text and
       // button, for the box it has already read, and says nothing. The next one is put in
       // place as soon as a box closes, so that it is new to the page when it opens.
-      let onKey = null;
       const close = () => {
-        document.removeEventListener('keydown', onKey);
         box.close();
         box.replaceWith(box.cloneNode(true));
       };
@@ -382,10 +380,7 @@ var kelvaroPage = (function () {
           button.onclick = () => finish(answerOf(choice[1]));
           buttons.append(button);
         }
-        // The keys are heard at the page, not the box: a box that listens to them would be
-        // announced as "clickable".
-        onKey = (event) => {
-          if (!box.contains(event.target)) return;
+        box.addEventListener('keydown', (event) => {
           if (kind === dialogKind.prompt && event.key.length === 1 && !event.ctrlKey &&
               !event.altKey && !event.metaKey)
             showField(box);
@@ -404,8 +399,7 @@ var kelvaroPage = (function () {
             event.preventDefault();
             all[(here + (event.shiftKey ? -1 : 1) + all.length) % all.length].focus();
           }
-        };
-        document.addEventListener('keydown', onKey);
+        });
         box.addEventListener('cancel', (event) => {
           event.preventDefault();
           finish(cancelled);
