@@ -204,6 +204,8 @@
 
   function setControlText(role, index, text) {
     const element = elementWithRole(role, index);
+    const before = element instanceof HTMLInputElement ? element.value : element.textContent;
+    page.valueShown(role, element, before, text);
     if (role === words.role.date && datePixels) showDate(element, text);
     else if (element instanceof HTMLInputElement) element.value = text;
     else element.textContent = text;

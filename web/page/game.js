@@ -30,11 +30,16 @@
   async function act(kind, fish, command) {
     if (!ready()) return;
     const back = document.activeElement;
+    page.beginAction();
     const over = await whileBusy(() => ccall('kelvaro_act', 'number',
       ['number', 'number', 'number', 'number'], [game, kind, fish, command], { async: true }));
-    if (over || ended) finishGame();
-    else if (back && back !== document.body && document.contains(back)) back.focus();
+    if (over || ended) {
+      finishGame();
+      return;
+    }
+    if (back && back !== document.body && document.contains(back)) back.focus();
     else moneyBox().focus();
+    page.endAction();
   }
 
   async function newGame() {
@@ -63,6 +68,7 @@
     byId('gameEnded').hidden = false;
     document.title = 'Kelvaro';
     byId('startNewGame').focus();
+    page.gameEnded(byId('gameEnded').querySelector('p').textContent);
   }
 
   function endGame() {

@@ -13,7 +13,7 @@ import sys
 import unittest
 
 from selenium import webdriver
-from selenium.common.exceptions import TimeoutException
+from selenium.common.exceptions import StaleElementReferenceException, TimeoutException
 from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -58,13 +58,15 @@ class PageSession:
     """A browser on the page. stopped=True stops the page's clock and random source."""
 
     def __init__(self, stopped=True, language="en-US", time_zone="Europe/Amsterdam",
-                 server=None, before_load="", downloads=None, profile=None):
+                 server=None, before_load="", downloads=None, profile=None, headless=True,
+                 arguments=()):
         self.server = server or PageServer()
         self.own_server = server is None
         self.profile = profile or tempfile.mkdtemp(prefix="kelvaro-chromium-")
         self.own_profile = profile is None
         options = webdriver.ChromeOptions()
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+        for argument in (("--headless=new",) if headless else ()) + tuple(arguments) + (
+                         "--no-sandbox", "--disable-gpu",
                          "--disable-background-networking", "--disable-component-update",
                          "--disable-sync", "--no-first-run", "--disable-dev-shm-usage",
                          "--window-size=1280,800", "--lang=" + language,
@@ -145,13 +147,23 @@ class PageSession:
         """Answers the open dialog: types into its text box, if given, then clicks the button."""
         self.dialog()
         if typed is not None:
+            # The field takes the focus a moment after its box opens.
+            self.wait_for(lambda: self.focused_id() == "dialogInput", "the prompt's field")
             box = self.element("dialogInput")
             box.clear()
             box.send_keys(typed)
-        for candidate in self.driver.find_elements(By.CSS_SELECTOR, "#dialogButtons button"):
-            if candidate.text == button:
-                candidate.click()
-                return
+        # The first box is shown anew a moment after the page has loaded (for a screen
+        # reader); a button found just before that is gone, and the new box's is taken.
+        for _ in range(3):
+            try:
+                for candidate in self.driver.find_elements(By.CSS_SELECTOR,
+                                                           "#dialogButtons button"):
+                    if candidate.text == button:
+                        candidate.click()
+                        return
+            except StaleElementReferenceException:
+                continue
+            break
         raise AssertionError("no button " + button)
 
     def expect(self, test, caption, text, icon="", buttons=("OK",)):

@@ -51,16 +51,20 @@ class KeyboardTest(unittest.TestCase):
         self.assertEqual(page.focused_id(), "cmdKopen1")
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog()[1], "How many fish do you want to buy?")
-        self.assertEqual(page.focused_id(), "dialogInput")
+        page.wait_for(lambda: page.focused_id() == "dialogInput", "the prompt's field")
         page.press("2", Keys.ENTER)
         page.no_dialog()
         self.assertEqual(page.text_of("txtGeld"), "886")
         self.assertEqual(page.text_of("txtVissen1"), "2")
         self.assertEqual(page.focused_id(), "cmdKopen1")
+        # What changed is told to a screen reader once, in the order the game showed it.
+        said = "Angler stock 2, Money 886, Date 08 March 2025."
+        page.wait_for(lambda: page.text_of("valueChanges") == said, said)
         page.press(Keys.TAB, Keys.TAB, Keys.SPACE)
         page.no_dialog()
         self.assertEqual(page.text_of("txtJaar"), "09 March 2025")
         self.assertEqual(page.focused_id(), "cmdWachten")
+        page.wait_for(lambda: page.text_of("valueChanges") == "Date 09 March 2025.", "the date")
 
     def test_escape_cancels_a_prompt_to_empty_text(self):
         page = self.page
@@ -126,10 +130,12 @@ class KeyboardTest(unittest.TestCase):
         self.assertEqual(page.focused_id(), "afsluiten")
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog()[0], "Quit")
+        # The box itself has the focus, for a screen reader to read it; Tab goes round its buttons.
+        self.assertEqual(page.focused_id(), "dialog")
         labels = []
         for _ in range(4):
-            labels.append(page.js("return document.activeElement.textContent"))
             page.press(Keys.TAB)
+            labels.append(page.js("return document.activeElement.textContent"))
         self.assertEqual(labels, ["Yes", "No", "Yes", "No"])
         page.press(Keys.ESCAPE)
         page.no_dialog()
@@ -140,6 +146,7 @@ class KeyboardTest(unittest.TestCase):
         page.press(Keys.ENTER)
         page.wait_for(lambda: page.element("gameEnded").is_displayed(), "the end")
         self.assertEqual(page.focused_id(), "startNewGame")
+        self.assertEqual(page.text_of("gameOver"), "The game has ended.")
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog()[0], "Congratulations!")
 

@@ -47,7 +47,12 @@ const openBox = (page) => page.js(`
 async function answer(page, button, typed) {
   const shown = await waitFor('a box', () => openBox(page));
   const buttons = shown[3];
-  if (typed !== undefined) await page.type('#dialogInput', typed);
+  if (typed !== undefined) {
+    // The field takes the focus a moment after its box opens.
+    await waitFor('the prompt\'s field', () =>
+      page.js("return document.activeElement.id === 'dialogInput'"));
+    await page.type('#dialogInput', typed);
+  }
   assert.ok(buttons.includes(button), `no ${button} in ${buttons}`);
   await page.click(`#dialogButtons button:nth-child(${buttons.indexOf(button) + 1})`);
   await waitFor('the box to be answered', async () =>
