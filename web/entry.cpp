@@ -4,14 +4,8 @@
 #include "core/menu_tree.h"
 #include "core/screen_texts.h"
 #include "core/window_layout.h"
-// The largest settings file the page opens, the same as the desktop's.
-EMSCRIPTEN_KEEPALIVE int kelvaro_largest_settings_file() {
-    return static_cast<int>(kelvaro::largestSettingsFile);
-}
-
-// 1 when a Load would take this settings text, every byte of it; otherwise the player sees
-// why, and 0.
-EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text, int size) {
+#include "web/boundary_text.h"
+#include "web/vocabulary.h"
 #include "web/web_game.h"
 
 #include <emscripten.h>
@@ -168,19 +162,14 @@ EMSCRIPTEN_KEEPALIVE int kelvaro_shortcut(int ctrl, int letter, int functionKey)
     return static_cast<int>(kelvaro::commandForShortcut(key));
 }
 
-<<<<<<< HEAD
-// 1 when a Load would take this settings text, every byte of it; otherwise the player sees
-// why, and 0.
-EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text, int size) {
-=======
 // The largest settings file the page opens, the same as the desktop's.
 EMSCRIPTEN_KEEPALIVE int kelvaro_largest_settings_file() {
     return static_cast<int>(kelvaro::largestSettingsFile);
 }
 
-// 1 when a Load would take this settings text; otherwise the player sees why, and 0.
-EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text) {
->>>>>>> codec
+// 1 when a Load would take this settings text, every byte of it; otherwise the player sees
+// why, and 0.
+EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text, int size) {
     kelvaro::PageDialogs dialogs;
     const std::string whole(text, size > 0 ? static_cast<std::size_t>(size) : 0);
     return kelvaro::checkSavedText(whole, dialogs) ? 1 : 0;
