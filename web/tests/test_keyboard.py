@@ -118,6 +118,41 @@ class KeyboardTest(unittest.TestCase):
         self.assertEqual(self.saved(), before)
         self.assertEqual(page.text_of("txtJaar"), "2025-03-07T15:04:05")
 
+    def test_the_focus_comes_back_after_a_menu_command(self):
+        page = self.page
+        mouse = lambda menu, item: (page.element(menu).click(),  # noqa: E731
+                                    page.element(item).click())
+        # Each command, by mouse or by keys, with the answer to its box if it has one.
+        commands = [
+            ("File > Save", ("Bestand", "opslaan"),
+             (Keys.F10, Keys.ENTER, Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER), None),
+            ("Options > Change company name", ("opties", "andere_naam"),
+             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ENTER), ("Nieuw", Keys.ENTER)),
+            ("Quit answered No", ("Bestand", "afsluiten"),
+             (Keys.F10, Keys.ENTER, Keys.ARROW_UP, Keys.ENTER), (Keys.TAB, Keys.ENTER)),
+            ("Options > Skinz > Standard", None,
+             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ARROW_DOWN, Keys.ENTER, Keys.ENTER),
+             None),
+            ("the menu bar left with Escape", None, (Keys.F10, Keys.ESCAPE), None),
+        ]
+        for what, by_mouse, by_keys, answer in commands:
+            for way, start in (("mouse", "cmdKopen3"), ("keys", "cmdVerkopen2")):
+                if way == "mouse" and by_mouse is None:
+                    continue
+                with self.subTest(what, way=way):
+                    page.js("document.getElementById(arguments[0]).focus()", start)
+                    if way == "mouse":
+                        mouse(*by_mouse)
+                    else:
+                        page.press(*by_keys)
+                    if answer:
+                        page.dialog()
+                        page.press(*answer)
+                    page.no_dialog()
+                    self.assertEqual(page.focused_id(), start)
+        self.assertTrue(page.element("window").is_displayed())
+        self.assertEqual(page.text_of("lblNaam"), "Nieuw")
+
     def test_the_focus_stays_in_a_box_and_escape_answers_no(self):
         page = self.page
         page.press(Keys.F10, Keys.ARROW_DOWN)
