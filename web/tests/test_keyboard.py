@@ -131,8 +131,10 @@ class KeyboardTest(unittest.TestCase):
             ("Quit answered No", ("Bestand", "afsluiten"),
              (Keys.F10, Keys.ENTER, Keys.ARROW_UP, Keys.ENTER), (Keys.TAB, Keys.ENTER)),
             ("Options > Skinz > Standard", None,
-             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ARROW_DOWN, Keys.ENTER, Keys.ENTER),
-             None),
+             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ARROW_DOWN, Keys.ARROW_RIGHT,
+              Keys.ESCAPE, Keys.ENTER, Keys.ENTER), None),
+            ("Help > Info, leftwards round the bar", ("help", "info"),
+             (Keys.F10, Keys.ARROW_LEFT, Keys.ENTER, Keys.ENTER), (Keys.ENTER,)),
             ("the menu bar left with Escape", None, (Keys.F10, Keys.ESCAPE), None),
         ]
         for what, by_mouse, by_keys, answer in commands:
@@ -166,6 +168,9 @@ class KeyboardTest(unittest.TestCase):
             labels.append(page.js("return document.activeElement.textContent"))
             page.press(Keys.TAB)
         self.assertEqual(labels, ["Yes", "No", "Yes", "No"])
+        ActionChains(page.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) \
+            .perform()
+        self.assertEqual(page.js("return document.activeElement.textContent"), "No")
         page.press(Keys.ESCAPE)
         page.no_dialog()
         self.assertTrue(page.element("window").is_displayed())

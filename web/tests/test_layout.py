@@ -171,7 +171,7 @@ class LayoutTest(unittest.TestCase):
                 self.assertEqual(page.js(size), before)
 
     def test_a_phone_or_tablet_shows_the_whole_window_scaled_to_tap(self):
-        page = PageSession()
+        page = PageSession(before_load="self.kelvaroStoppedAt = [2025, 8, 30, 15, 4, 5];")
         self.addCleanup(page.close)
         page.start_game(self, "Vis")
         seen = """const r = document.getElementById('window').getBoundingClientRect();
@@ -190,6 +190,8 @@ class LayoutTest(unittest.TestCase):
                     measured = page.js(RECTANGLE_SCRIPT, element_id)
                     for got, window in zip(measured, RECTANGLES[element_id]):
                         self.assertAlmostEqual(got, window * scale, delta=1.5, msg=element_id)
+                self.assertTrue(page.js("const box = document.getElementById('txtJaar');"
+                                        "return box.scrollWidth <= box.clientWidth"))
                 self.assertEqual(page.js(TOO_SMALL_TO_TAP), [])
                 for menu in ("Bestand", "opties", "help"):
                     page.tap("#" + menu)
@@ -205,7 +207,8 @@ class LayoutTest(unittest.TestCase):
         self.addCleanup(page.close)
         page.hold(390, 844)
         notice = page.element("turnDevice")
-        self.assertTrue(notice.is_displayed())
+        # From the page's start, before the first greeting.
+        page.wait_for(notice.is_displayed, "the notice")
         self.assertEqual(notice.text, "Turn your device sideways to play Kelvaro.\n"
                                       "Your game waits for you just as you left it.")
         # The greetings come underneath it; turned, the game is there as it was.
