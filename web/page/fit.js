@@ -18,9 +18,12 @@
   // The room kept free round the window, in CSS pixels, as style.css's .touch main keeps it.
   const margin = 4;
 
+  // As a popover the notice lies above every box; a browser without popovers (Safari before
+  // 17) still shows it, under an open box.
   function showNotice(shown) {
     const notice = byId('turnDevice');
-    if (notice.matches(':popover-open') === shown) return;
+    notice.hidden = !shown;
+    if (!notice.showPopover || notice.matches(':popover-open') === shown) return;
     if (shown) notice.showPopover();
     else notice.hidePopover();
   }
@@ -46,7 +49,7 @@
   // A box opened while the notice is up goes above it; the notice goes back on top.
   function keepNoticeOnTop(changes) {
     const notice = byId('turnDevice');
-    if (!notice.matches(':popover-open')) return;
+    if (notice.hidden || !notice.showPopover) return;
     if (changes.some((change) => change.target.open)) {
       notice.hidePopover();
       notice.showPopover();
