@@ -1,3 +1,5 @@
+// The page's game with its ports, and what the page does with a settings file the player opens.
+
 #include "web/web_game.h"
 
 #include <map>
@@ -22,13 +24,15 @@ class TextSettings final : public SettingsStore {
     const std::string &text_;
 };
 
-} // namespace
-
+// Whether File > Load would take the settings text: true when it holds a sound saved game. When
+// not, the player is shown the box a Load would show.
 bool checkSavedText(const std::string &text, UserDialogs &dialogs) {
     TextSettings settings(text);
     BrowserDateTimeText dateTimeText;
     return checkSavedGame(SaveSlot{settings, dateTimeText}, dialogs);
 }
+
+} // namespace
 
 std::string keepOpenedFile(const OpenedFile &file, UserDialogs &dialogs) {
     const std::string refused = file.name + " was not opened: ";

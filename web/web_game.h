@@ -29,10 +29,6 @@ struct WebGame {
     GameState state;
 };
 
-// Whether File > Load would take the settings text: true when it holds a sound saved game. When
-// not, the player is shown the box a Load would show, and nothing is stored or changed.
-bool checkSavedText(const std::string &text, UserDialogs &dialogs);
-
 // A settings file the player opens in the page: its name, and its first bytes, at most one more
 // than largestSettingsFile, or nothing when the browser could not read it.
 struct OpenedFile {
