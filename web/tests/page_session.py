@@ -127,8 +127,9 @@ class PageSession:
             raise AssertionError("waited in vain for " + what +
                                  "".join("\n  console: " + line for line in console)) from None
 
-    def dialog(self, timeout=10):
-        """The open dialog as (caption, text, icon, buttons), once one is open."""
+    def dialog(self, timeout=30):
+        """The open dialog as (caption, text, icon, buttons), once one is open. The first one
+        waits for the module to compile, which takes long on a busy machine."""
         return self.wait_for(lambda: self.js("""
             const box = document.getElementById('dialog');
             if (!box || !box.open) return null;
