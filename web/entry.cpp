@@ -59,6 +59,8 @@ EM_JS(void, kelvaro_js_add_date_language, (const char *tag, int size),
       { kelvaroPage.addDateLanguage(kelvaroPage.textAt(tag, size)); });
 EM_JS(void, kelvaro_js_add_date_sample, (const char *text, int size),
       { kelvaroPage.addDateSample(kelvaroPage.textAt(text, size)); });
+EM_JS(void, kelvaro_js_say_about_saved_game, (const char *text, int size),
+      { kelvaroPage.sayAboutSavedGame(kelvaroPage.textAt(text, size)); });
 EM_JS(void, kelvaro_js_describe_area,
       (int widthTwips, int heightTwips, int twipsPerPixel, const char *savedGameKey,
        int savedGameKeySize, const char *titleBeforeTheStart, int titleSize),
@@ -174,11 +176,16 @@ EMSCRIPTEN_KEEPALIVE int kelvaro_largest_settings_file() {
     return static_cast<int>(kelvaro::largestSettingsFile);
 }
 
-// 1 when a Load would take this settings text, every byte of it; otherwise the player sees
-// why, and 0.
-EMSCRIPTEN_KEEPALIVE int kelvaro_check_saved_text(const char *text, int size) {
+// A settings file the player opened, its name and its first size bytes, or unreadable (0) when
+// the browser could not read it: kept as the saved game when a Load would take it, otherwise
+// refused with a box that says why. The saved-game panel says which.
+EMSCRIPTEN_KEEPALIVE void kelvaro_open_saved_file(const char *name, int nameSize, const char *bytes,
+                                                  int size, int readable) {
     kelvaro::PageDialogs dialogs;
-    const std::string whole(text, size > 0 ? static_cast<std::size_t>(size) : 0);
-    return kelvaro::checkSavedText(whole, dialogs) ? 1 : 0;
+    kelvaro::OpenedFile file{std::string(name, static_cast<std::size_t>(nameSize)), std::nullopt};
+    if (readable != 0)
+        file.bytes = std::string(bytes, size > 0 ? static_cast<std::size_t>(size) : 0);
+    const std::string said = kelvaro::keepOpenedFile(file, dialogs);
+    kelvaro_js_say_about_saved_game(said.data(), kelvaro::page::byteCount(said));
 }
 }

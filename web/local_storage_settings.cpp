@@ -39,6 +39,16 @@ std::string LocalStorageSettings::storageKey(const std::string &application) {
     return application + "/" + application + ".conf";
 }
 
+std::optional<std::string> LocalStorageSettings::replaceText(const std::string &application,
+                                                             const std::string &text) {
+    const std::string key = storageKey(application);
+    std::string refusal;
+    if (kelvaro_js_storage_write(key.data(), page::byteCount(key), text.data(),
+                                 page::byteCount(text), &refusal) == 0)
+        return refusal;
+    return std::nullopt;
+}
+
 void LocalStorageSettings::write(const std::string &application, const std::string &section,
                                  const std::string &key, const std::string &value) {
     if (application != pendingApplication_) {

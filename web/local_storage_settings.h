@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings_text/ini_text.h"
 #include "core/settings_store.h"
+#include "settings_text/ini_text.h"
 
 namespace kelvaro {
 
@@ -17,6 +17,11 @@ class LocalStorageSettings final : public SettingsStore {
     StoredSection readSection(const std::string &application,
                               const std::string &section) const override;
     CommitResult commit() override;
+
+    // Puts a whole settings text in place of the application's stored one: nothing when it is
+    // kept, otherwise why not, and the stored text stays as it was.
+    static std::optional<std::string> replaceText(const std::string &application,
+                                                  const std::string &text);
 
     // The localStorage key that holds an application's settings text.
     static std::string storageKey(const std::string &application);

@@ -29,8 +29,16 @@ struct WebGame {
     GameState state;
 };
 
-// Whether File > Load would take the settings text: true when it holds a sound saved game. When
-// not, the player is shown the box a Load would show, and nothing is stored or changed.
-bool checkSavedText(const std::string &text, UserDialogs &dialogs);
+// A settings file the player opens in the page: its name, and its first bytes, at most one more
+// than largestSettingsFile, or nothing when the browser could not read it.
+struct OpenedFile {
+    std::string name;
+    std::optional<std::string> bytes;
+};
+
+// Keeps the file's text as the browser's saved game when a Load would take it. Otherwise the
+// player is shown a box that says why (a Load's own box when it holds no sound saved game) and
+// nothing changes. Either way, the line the page's saved-game panel then shows.
+std::string keepOpenedFile(const OpenedFile &file, UserDialogs &dialogs);
 
 } // namespace kelvaro

@@ -15,10 +15,9 @@ var kelvaroPage = {};
   // The text in size bytes of the module's memory from pointer, NULs and all.
   const textAt = (pointer, size) => decoder.decode(HEAPU8.subarray(pointer, pointer + size));
 
-  // Copies the text's UTF-8 bytes into the module's memory for the time use(pointer, size)
-  // takes, which may be a promise; false when the module has no room for them.
-  async function withText(text, use) {
-    const bytes = encoder.encode(text);
+  // Copies the bytes into the module's memory for the time use(pointer, size) takes, which may
+  // be a promise; false when the module has no room for them.
+  async function withBytes(bytes, use) {
     const pointer = _malloc(bytes.length + 1);
     if (!pointer) return { fits: false };
     HEAPU8.set(bytes, pointer);
@@ -28,6 +27,9 @@ var kelvaroPage = {};
       _free(pointer);
     }
   }
+
+  // The same for a text's UTF-8 bytes.
+  const withText = (text, use) => withBytes(encoder.encode(text), use);
 
   // Puts the text into the module's std::string at target; false, leaving it as it was, when
   // the module has no room for it.
@@ -52,5 +54,5 @@ var kelvaroPage = {};
     return Object.keys(words).find((word) => words[word] === number);
   }
 
-  Object.assign(kelvaroPage, { textAt, withText, giveText, vocabulary, addWord, wordOf });
+  Object.assign(kelvaroPage, { textAt, withBytes, withText, giveText, vocabulary, addWord, wordOf });
 })();

@@ -1,6 +1,7 @@
 // The menu bar: builds the game's menus from the entries the module hands over
 // (kelvaroPage.addMenuEntry, from web/entry.cpp), opens them by mouse and keyboard as a desktop
-// menu bar does, and passes a chosen command to game.js. keys.js opens it with F10.
+// menu bar does, and passes a chosen command to game.js. keys.js opens it with F10. As in the
+// window, the focus goes back after a command to where it was before the menu bar took it.
 /* global kelvaroPage */
 
 (function () {
@@ -10,6 +11,8 @@
   const words = page.vocabulary;
   const menuEntries = [];
   const byId = (id) => document.getElementById(id);
+  // Where the focus was before the menu bar took it; null when nowhere in particular.
+  let focusBefore = null;
 
   const addMenuEntry = (level, name, caption, shortcut, enabled, command) =>
     menuEntries.push({ level, name, caption, shortcut, enabled, command });
@@ -79,7 +82,13 @@
     }
     bar.addEventListener('click', onMenuClick);
     bar.addEventListener('keydown', onMenuKey);
-    document.addEventListener('mousedown', (event) => {
+    // A tap or click may leave the focus where it was (as Safari does), or move it to the bar.
+    const noteFocusBefore = (element) => {
+      if (!bar.contains(element)) focusBefore = element === document.body ? null : element;
+    };
+    bar.addEventListener('pointerdown', () => noteFocusBefore(document.activeElement), true);
+    bar.addEventListener('focusin', (event) => noteFocusBefore(event.relatedTarget));
+    document.addEventListener('pointerdown', (event) => {
       if (!bar.contains(event.target)) closeMenus();
     });
     bar.addEventListener('focusout', (event) => {
@@ -106,13 +115,22 @@
     if (focusFirst && itemsOf(menu).length) itemsOf(menu)[0].focus();
   }
 
+  // Leaves the menus: the focus goes back to where it was, or to the money box.
+  function leaveMenus() {
+    const back = focusBefore;
+    focusBefore = null;
+    closeMenus();
+    if (back && document.contains(back)) back.focus();
+    else page.elementWithRole(words.role.money).focus();
+  }
+
   function choose(item) {
     if (item.getAttribute('aria-disabled') === 'true') return;
     if (item.getAttribute('aria-haspopup')) {
       openMenu(item, true);
       return;
     }
-    closeMenus();
+    leaveMenus();
     const command = Number(item.dataset.command);
     if (command !== words.menuCommand.none) page.act(words.action.menu, 0, command);
   }
@@ -120,7 +138,7 @@
   function onMenuClick(event) {
     const button = event.target.closest('.menu-top > button');
     if (button) {
-      if (button.getAttribute('aria-expanded') === 'true') closeMenus();
+      if (button.getAttribute('aria-expanded') === 'true') leaveMenus();
       else openMenu(button, false);
       return;
     }
@@ -148,7 +166,9 @@
       if (['ArrowDown', 'Enter', ' '].includes(event.key)) openMenu(target, true);
       else if (event.key === 'ArrowRight') moveTop(1);
       else if (event.key === 'ArrowLeft') moveTop(-1);
-      else if (event.key === 'Escape') closeMenus();
+      else if (event.key === 'Escape' && target.getAttribute('aria-expanded') === 'true')
+        closeMenus();
+      else if (event.key === 'Escape') leaveMenus();
       else return;
       event.preventDefault();
       return;

@@ -1,7 +1,8 @@
 // The page's start: once the module runs, it asks the module for the game's vocabulary,
-// layout and menus (boundary.js, area.js, menus.js), draws them, listens for the shortcuts
-// (keys.js) and the saved game's buttons (storage.js) and starts a game (game.js). What the
-// first greeting need not wait for is done by settleIn, after that greeting is on the screen.
+// layout and menus (boundary.js, area.js, menus.js), draws them, fits them to a touch screen
+// (fit.js), listens for the shortcuts (keys.js) and the saved game's buttons (storage.js) and
+// starts a game (game.js). What the first greeting need not wait for is done by settleIn,
+// after that greeting is on the screen.
 /* global Module, kelvaroPage, _kelvaro_describe_page */
 
 (function () {
@@ -29,9 +30,11 @@
     page.drawMenus();
     page.listenForShortcuts();
     page.offerSavedGame();
+    page.fitToScreen();
     page.afterFirstDialog(settleIn);
     byId('startNewGame').onclick = () => {
       byId('window').hidden = false;
+      page.fitWindow();
       page.newGame();
     };
     page.newGame();

@@ -1,7 +1,7 @@
 // The saved game in the browser: the settings text kept whole under one localStorage key, read
 // and written for the module (web/local_storage_settings.cpp) with every byte, NULs included;
 // and the saved game's download as a quira.conf and the opening of one, which the module checks
-// before it is kept. Texts pass through boundary.js; the key comes from area.js.
+// and keeps or refuses (web/entry.cpp). Texts pass through boundary.js; the key comes from area.js.
 /* global kelvaroPage, ccall, _kelvaro_largest_settings_file */
 
 (function () {
@@ -76,32 +76,25 @@
     say('The saved game was downloaded as quira.conf.');
   }
 
-  // A settings file goes into the browser's store only when a Load would take it; otherwise
-  // the player sees why and the store keeps what it had.
+  // The module decides whether a settings file becomes the saved game; it is handed at most one
+  // byte more than it takes, so that a huge file is never read whole.
   async function openSavedGame(event) {
     const file = event.target.files[0];
     event.target.value = '';
     if (!file || page.isBusy()) return;
-    // The desktop opens the same size of file, and no larger.
-    if (file.size > _kelvaro_largest_settings_file()) {
-      say(file.name + ' was not opened: it is too large to be a saved game. Nothing changed.');
-      return;
+    let bytes = null;
+    try {
+      const first = file.slice(0, _kelvaro_largest_settings_file() + 1);
+      bytes = new Uint8Array(await first.arrayBuffer());
+    } catch (error) {
+      bytes = null;
     }
-    const text = await file.text();
-    const checked = await page.whileBusy(() => page.withText(text, (pointer, size) =>
-      ccall('kelvaro_check_saved_text', 'number', ['number', 'number'], [pointer, size],
-        { async: true })));
-    if (!checked.fits) {
+    const handed = await page.whileBusy(() => page.withText(file.name, (name, nameSize) =>
+      page.withBytes(bytes || new Uint8Array(0), (pointer, size) =>
+        ccall('kelvaro_open_saved_file', null, ['number', 'number', 'number', 'number', 'number'],
+          [name, nameSize, pointer, size, bytes ? 1 : 0], { async: true }))));
+    if (!handed.fits || !handed.value.fits)
       say(file.name + ' was not opened: ' + noRoom + ' Nothing changed.');
-      return;
-    }
-    if (!checked.value) {
-      say(file.name + ' was not opened: it holds no saved game that can be loaded. Nothing changed.');
-      return;
-    }
-    const refused = store(page.area.savedGameKey, text);
-    if (refused) say(file.name + ' was not opened: ' + refused + ' Nothing changed.');
-    else say(file.name + ' was opened: choose File > Load to play it.');
   }
 
   function offerSavedGame() {
@@ -109,5 +102,5 @@
     document.getElementById('openSavedGame').onchange = openSavedGame;
   }
 
-  Object.assign(page, { storageRead, storageWrite, offerSavedGame });
+  Object.assign(page, { storageRead, storageWrite, offerSavedGame, sayAboutSavedGame: say });
 })();

@@ -5,12 +5,14 @@ side. A session may stop the clock and the random source of the page, so that a 
 deals the same prices and events; what the page does with them is what is tested.
 """
 
+import base64
 import os
 import shutil
 import tempfile
 import threading
 import sys
 import unittest
+import zlib
 
 from selenium import webdriver
 from selenium.common.exceptions import StaleElementReferenceException, TimeoutException
@@ -127,8 +129,9 @@ class PageSession:
             raise AssertionError("waited in vain for " + what +
                                  "".join("\n  console: " + line for line in console)) from None
 
-    def dialog(self, timeout=10):
-        """The open dialog as (caption, text, icon, buttons), once one is open."""
+    def dialog(self, timeout=30):
+        """The open dialog as (caption, text, icon, buttons), once one is open. The first one
+        waits for the module to compile, which takes long on a busy machine."""
         return self.wait_for(lambda: self.js("""
             const box = document.getElementById('dialog');
             if (!box || !box.open) return null;
@@ -195,6 +198,51 @@ class PageSession:
 
     def focused_id(self):
         return self.js("return document.activeElement && document.activeElement.id")
+
+    # ---- A phone or tablet ----
+
+    def hold(self, width, height):
+        """The page on a touch screen of width x height CSS pixels, as Chromium's mobile
+        emulation has it; hold(None, None) gives the desktop back."""
+        if width is None:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        else:
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": width is not None, "maxTouchPoints": 5})
+        self.wait_for(lambda: self.js(
+            "return matchMedia('(pointer: coarse)').matches === arguments[0] &&"
+            "document.documentElement.clientWidth === (arguments[1] || innerWidth)",
+            width is not None, width), "the screen to change")
+        # The page answers the change before it next draws.
+        self.js("return new Promise((done) => requestAnimationFrame(() => done(true)))")
+
+    def colour_at(self, x, y):
+        """The colour drawn on the screen at x, y (CSS pixels) as [red, green, blue]."""
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "format": "png", "clip": {"x": x, "y": y, "width": 1, "height": 1, "scale": 1}})
+        png = base64.b64decode(shot["data"])
+        at, pixels = 8, b""
+        while at < len(png):
+            size = int.from_bytes(png[at:at + 4], "big")
+            if png[at + 4:at + 8] == b"IDAT":
+                pixels += png[at + 8:at + 8 + size]
+            at += 12 + size
+        # The first pixel of the first row is stored as it is, whatever the row's filter.
+        return list(zlib.decompress(pixels)[1:4])
+
+    def tap(self, selector):
+        """A finger's tap on the middle of the element, as the screen sends it."""
+        x, y = self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2]", selector)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def type_on_screen(self, text):
+        """Text typed on the on-screen keyboard into the focused box."""
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
 
 
 def page_test_main():

@@ -127,6 +127,34 @@ class WholeGameTest(unittest.TestCase):
         self.assertEqual(page.text_of("lblNaam"), "")
         self.assertEqual(self.boxes()["money"], "1000")
 
+    def test_a_game_played_by_touch_on_a_phone_held_sideways(self):
+        page = self.page
+        page.hold(844, 340)
+        page.start_game(self, "Vinger")
+        # Tap Buy, type the amount on the screen's keyboard, tap OK.
+        page.tap("#cmdKopen1")
+        self.assertEqual(page.dialog()[1], "How many fish do you want to buy?")
+        self.assertEqual(page.focused_id(), "dialogInput")
+        page.type_on_screen("3")
+        page.tap("#dialogButtons button")
+        page.no_dialog()
+        self.assertEqual(self.boxes()["money"], "829")
+        self.assertEqual(self.boxes()["stock"][0], "3")
+        # A menu opens with a tap and closes with a tap elsewhere; its command runs on a tap.
+        shown = lambda item: page.element(item).is_displayed()  # noqa: E731
+        page.tap("#Bestand")
+        self.assertTrue(shown("opslaan"))
+        page.tap("#lblNaam")
+        self.assertFalse(shown("opslaan"))
+        page.tap("#Bestand")
+        page.tap("#opslaan")
+        page.no_dialog()
+        self.assertFalse(shown("opslaan"))
+        self.assertIn("vissen1=3", self.saved_text().splitlines())
+        page.tap("#cmdWachten")
+        page.wait_for(lambda: self.boxes()["date"] == "09 March 2025", "the day to pass")
+        self.assertEqual(page.focused_id(), "cmdWachten")
+
     def test_bankruptcy_ends_the_game_and_saves_nothing(self):
         page = self.page
         page.start_game(self)

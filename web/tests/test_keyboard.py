@@ -76,6 +76,11 @@ class KeyboardTest(unittest.TestCase):
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog(), ["Name", "How do you want to call your company?", "",
                                          ["OK", "Cancel"]])
+        # Shift+Tab goes round the box backwards.
+        ActionChains(page.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) \
+            .perform()
+        self.assertEqual(page.js("return document.activeElement.textContent"), "Cancel")
+        page.press(Keys.TAB)
         page.press("Weg", Keys.ESCAPE)
         page.no_dialog()
         self.assertEqual(page.text_of("lblNaam"), "")
@@ -121,6 +126,47 @@ class KeyboardTest(unittest.TestCase):
         page.no_dialog()
         self.assertEqual(self.saved(), before)
         self.assertEqual(page.text_of("txtJaar"), "2025-03-07T15:04:05")
+
+    def test_the_focus_comes_back_after_a_menu_command(self):
+        page = self.page
+        mouse = lambda menu, item: (page.element(menu).click(),  # noqa: E731
+                                    page.element(item).click())
+        # Each command, by mouse or by keys, with the answer to its box if it has one.
+        commands = [
+            ("File > Save", ("Bestand", "opslaan"),
+             (Keys.F10, Keys.ENTER, Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER), None),
+            ("Options > Change company name", ("opties", "andere_naam"),
+             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ENTER), ("Nieuw", Keys.ENTER)),
+            ("Quit answered No", ("Bestand", "afsluiten"),
+             (Keys.F10, Keys.ENTER, Keys.ARROW_UP, Keys.ENTER), (Keys.TAB, Keys.ENTER)),
+            ("Options > Skinz > Standard", None,
+             (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ARROW_DOWN, Keys.ARROW_RIGHT,
+              Keys.ESCAPE, Keys.ENTER, Keys.ENTER), None),
+            ("Help > Info, leftwards round the bar", ("help", "info"),
+             (Keys.F10, Keys.ARROW_LEFT, Keys.ENTER, Keys.ENTER), (Keys.ENTER,)),
+            ("the menu bar left with Escape", None, (Keys.F10, Keys.ESCAPE), None),
+        ]
+        for what, by_mouse, by_keys, answer in commands:
+            # With the focus nowhere before, it goes to the money box.
+            for way, start, back in (("mouse", "cmdKopen3", "cmdKopen3"),
+                                     ("keys", "cmdVerkopen2", "cmdVerkopen2"),
+                                     ("mouse", "", "txtGeld")):
+                if way == "mouse" and by_mouse is None:
+                    continue
+                with self.subTest(what, way=way, start=start):
+                    page.js("const start = document.getElementById(arguments[0]);"
+                            "if (start) start.focus(); else document.activeElement.blur()", start)
+                    if way == "mouse":
+                        mouse(*by_mouse)
+                    else:
+                        page.press(*by_keys)
+                    if answer:
+                        page.dialog()
+                        page.press(*answer)
+                    page.no_dialog()
+                    self.assertEqual(page.focused_id(), back)
+        self.assertTrue(page.element("window").is_displayed())
+        self.assertEqual(page.text_of("lblNaam"), "Nieuw")
 
     def test_the_focus_stays_in_a_box_and_escape_answers_no(self):
         page = self.page

@@ -40,6 +40,29 @@ RECTANGLES = {
     "Line3": (312, 104, 209, 1),
 }
 
+# Screens held sideways or on a tablet: the window is scaled to lie whole on them.
+SCREENS = {"phone held sideways": (844, 340), "tablet": (1024, 700), "tablet upright": (700, 1024)}
+
+# What a finger can tap; each at least 24 x 24 CSS pixels, or a 24-pixel circle round its middle
+# clear of every other one and of every other small one's circle (WCAG 2.2, 2.5.8).
+TOO_SMALL_TO_TAP = """
+// What lies on top: an open box, else an open menu, else the window.
+const where = document.querySelector('dialog[open]') ? 'dialog[open] :is(button, input:not([hidden]))'
+  : document.querySelector('#menubar ul:not([hidden])') ? '#menubar :is(button, li)'
+  : '#clientArea :is(button, input:not([readonly])), #menubar button';
+const targets = [...document.querySelectorAll(where)]
+  .filter((e) => e.getClientRects().length > 0 && e.getAttribute('aria-disabled') !== 'true')
+  .map((e) => [e.id || e.textContent, e.getBoundingClientRect()]);
+const small = (r) => r.width < 24 || r.height < 24;
+const middle = (r) => [r.left + r.width / 2, r.top + r.height / 2];
+const from = (p, r) => Math.hypot(Math.max(r.left - p[0], 0, p[0] - r.right),
+                                  Math.max(r.top - p[1], 0, p[1] - r.bottom));
+const apart = (r, o) => Math.hypot(middle(r)[0] - middle(o)[0], middle(r)[1] - middle(o)[1]);
+return targets.filter(([name, r]) => small(r) && targets.some(([other, o]) => other !== name &&
+    (from(middle(r), o) < 12 || (small(o) && apart(r, o) < 24))))
+  .map(([name, r]) => name + ' ' + [r.width, r.height].map(Math.round).join('x'));
+"""
+
 RECTANGLE_SCRIPT = """
 const area = document.getElementById('clientArea').getBoundingClientRect();
 const box = document.getElementById(arguments[0]).getBoundingClientRect();
@@ -146,6 +169,71 @@ class LayoutTest(unittest.TestCase):
                 page.no_dialog()
                 self.assertEqual(page.text_of("lblNaam"), name)
                 self.assertEqual(page.js(size), before)
+
+    def test_a_phone_or_tablet_shows_the_whole_window_scaled_to_tap(self):
+        page = PageSession(before_load="self.kelvaroStoppedAt = [2025, 8, 30, 15, 4, 5];")
+        self.addCleanup(page.close)
+        page.start_game(self, "Vis")
+        seen = """const r = document.getElementById('window').getBoundingClientRect();
+            const root = document.documentElement;
+            return [r.left >= 0 && r.top >= 0 && r.right <= root.clientWidth &&
+                    r.bottom <= root.clientHeight && root.scrollWidth <= root.clientWidth,
+                    Number(document.getElementById('window').style.zoom || 1)]"""
+        for screen, (width, height) in SCREENS.items():
+            with self.subTest(screen):
+                page.hold(width, height)
+                whole, scale = page.js(seen)
+                self.assertTrue(whole)
+                self.assertGreater(scale, 0.75)
+                # Scaled as a whole: each control where the window has it, at that scale.
+                for element_id in ("cmdWachten", "txtGeld", "cmdVerkopen5", "Line1"):
+                    measured = page.js(RECTANGLE_SCRIPT, element_id)
+                    for got, window in zip(measured, RECTANGLES[element_id]):
+                        self.assertAlmostEqual(got, window * scale, delta=1.5, msg=element_id)
+                self.assertTrue(page.js("const box = document.getElementById('txtJaar');"
+                                        "return box.scrollWidth <= box.clientWidth"))
+                self.assertEqual(page.js(TOO_SMALL_TO_TAP), [])
+                for menu in ("Bestand", "opties", "help"):
+                    page.tap("#" + menu)
+                    self.assertEqual(page.js(TOO_SMALL_TO_TAP), [], menu)
+                    page.tap("#" + menu)
+                self.assertFalse(page.element("turnDevice").is_displayed())
+        # Back at a desktop's screen the window is one CSS pixel a window pixel again.
+        page.hold(None, None)
+        self.assertEqual(tuple(page.js(RECTANGLE_SCRIPT, "cmdWachten")), RECTANGLES["cmdWachten"])
+
+    def test_a_phone_held_upright_asks_to_be_turned_and_the_game_waits(self):
+        page = PageSession()
+        self.addCleanup(page.close)
+        page.hold(390, 844)
+        notice = page.element("turnDevice")
+        # From the page's start, before the first greeting.
+        page.wait_for(notice.is_displayed, "the notice")
+        self.assertEqual(notice.text, "Turn your device sideways to play Kelvaro.\n"
+                                      "Your game waits for you just as you left it.")
+        # The greetings come underneath it; turned, the game is there as it was.
+        notice_colour = [0x3a, 0x4a, 0x5c]
+        # Over the middle of the open box, the notice's colour.
+        on_top = lambda: page.colour_at(*page.js(  # noqa: E731
+            "const r = document.querySelector('dialog[open]').getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2]")) == notice_colour
+        self.assertEqual(page.dialog()[0], "Congratulations!")
+        self.assertTrue(on_top())
+        page.hold(844, 340)
+        self.assertFalse(notice.is_displayed())
+        page.start_game(self, "Rechtop")
+        page.tap("#cmdWachten")
+        page.wait_for(lambda: page.text_of("txtJaar") == "08 March 2025", "a day to pass")
+        page.hold(390, 844)
+        self.assertTrue(notice.is_displayed())
+        page.element("cmdKopen1").send_keys("\n")
+        self.assertEqual(page.dialog()[1], "How many fish do you want to buy?")
+        self.assertTrue(on_top())
+        page.hold(844, 340)
+        self.assertFalse(notice.is_displayed())
+        self.assertEqual(page.dialog()[1], "How many fish do you want to buy?")
+        self.assertEqual([page.text_of("lblNaam"), page.text_of("txtJaar")],
+                         ["Rechtop", "08 March 2025"])
 
     def test_captions_names_and_descriptions(self):
         page = self.page

@@ -2,6 +2,9 @@
 missing, and the page with its server gone."""
 
 import json
+import os
+import shutil
+import tempfile
 import unittest
 
 from page_session import PageServer, PageSession, page_test_main
@@ -16,6 +19,21 @@ REFUSING_STORAGE = """
   };
 })();
 """
+
+# The browser cannot read a chosen file once the page sets window.unreadableFiles.
+UNREADABLE_FILES = """
+(() => {
+  const read = Blob.prototype.arrayBuffer;
+  Blob.prototype.arrayBuffer = function () {
+    if (window.unreadableFiles) return Promise.reject(new DOMException('gone', 'NotReadableError'));
+    return read.call(this);
+  };
+})();
+"""
+
+SOUND_SAVE = ("[kelvaro]\ngeld=12\nvissen1=1\nvissen2=2\nvissen3=3\nvissen4=4\nvissen5=5\n"
+              "datum=2025-03-07T15:04:05\n")
+LARGEST_FILE = 8 * 1024 * 1024
 
 STORAGE_SWITCHED_OFF = """
 Object.defineProperty(window, 'localStorage', {
@@ -86,6 +104,53 @@ class SavedGameTest(unittest.TestCase):
         self.assertEqual([page.text_of("txtGeld"), page.text_of("txtVissen1"),
                           page.text_of("txtJaar"), page.title()],
                          ["1000", "0", "07 March 2025", "Kelvaro - Vis BV"])
+
+    def test_a_file_the_page_will_not_open_is_refused_with_a_box_that_says_why(self):
+        page = self.session(REFUSING_STORAGE + UNREADABLE_FILES)
+        folder = tempfile.mkdtemp(prefix="kelvaro-files-")
+        self.addCleanup(shutil.rmtree, folder)
+        padded = lambda size: ("[General]\nopvulling=" + "x" * (size - len(SOUND_SAVE) - 22) +  # noqa: E731
+                               "\n\n" + SOUND_SAVE)
+        kept = "[kelvaro]\ngeld=1\n"
+        page.js("localStorage.setItem('quira/quira.conf', arguments[0])", kept)
+        refused = " was not opened: %s Nothing changed."
+        # The file's name and text, what the browser does with it, the box and the panel's line.
+        cases = [
+            ("groot.conf", padded(LARGEST_FILE + 1), "",
+             ("Kelvaro", "groot.conf" + refused % "it is too large to be a saved game.",
+              "exclamation"), None),
+            ("weg.conf", SOUND_SAVE, "window.unreadableFiles = true",
+             ("Kelvaro", "weg.conf" + refused % "the browser could not read it.", "exclamation"),
+             None),
+            ("vol.conf", SOUND_SAVE, "window.refuseWrites = true",
+             ("Kelvaro", "vol.conf" + refused % "The browser's storage for this page is full.",
+              "exclamation"), None),
+            ("notities.conf", "boodschappen\n", "",
+             ("Kelvaro", "There is no saved game to load.", ""),
+             "notities.conf" + refused % "it holds no saved game that can be loaded."),
+            # Not too large, yet more than Chromium keeps for a page.
+            ("precies.conf", padded(LARGEST_FILE), "",
+             ("Kelvaro", "precies.conf" + refused % "The browser's storage for this page is full.",
+              "exclamation"), None),
+            ("goed.conf", padded(64 * 1024), "", None,
+             "goed.conf was opened: choose File > Load to play it."),
+        ]
+        for name, text, browser, box, line in cases:
+            with self.subTest(name):
+                path = os.path.join(folder, name)
+                with open(path, "w", encoding="utf-8") as file:
+                    file.write(text)
+                self.assertEqual(os.path.getsize(path), len(text))
+                page.js("window.unreadableFiles = window.refuseWrites = false;" + browser)
+                page.js("document.getElementById('savedGameStatus').textContent = ''")
+                page.element("openSavedGame").send_keys(path)
+                if box:
+                    page.expect(self, *box)
+                    page.no_dialog()
+                page.wait_for(lambda: page.text_of("savedGameStatus"), "the panel's line", 30)
+                self.assertEqual(page.text_of("savedGameStatus"), line or box[1])
+                self.assertEqual(self.saved(page), text if box is None else kept)
+                self.assertEqual(page.text_of("txtGeld"), "1000")
 
     def test_a_nul_in_the_stored_text_passes_whole_through_a_save_and_a_load(self):
         # A NUL at the very start, and one in a section before the game's: every byte outside
@@ -172,6 +237,8 @@ class SavedGameTest(unittest.TestCase):
         self.assertEqual(manifest["errors"], [])
         data = json.loads(manifest["data"])
         self.assertEqual((data["name"], data["icons"][0]["src"]), ("Kelvaro", "icon.svg"))
+        # Installed, it opens as an app of its own, without the browser's bars.
+        self.assertEqual(data["display"], "standalone")
 
         server.stop()
         page.driver.refresh()
