@@ -105,7 +105,10 @@
         // later, or at the first key typed, so that the screen reader meets it as a new field,
         // turns to its focus mode and leaves the typing to the field.
         box.focus();
-        if (kind === kinds.prompt) setTimeout(() => showField(box), promptFocusDelay);
+        // On a touch screen the field is there at once, while the tap that opened the box still
+        // lets the page bring up the on-screen keyboard.
+        if (kind === kinds.prompt && matchMedia('(pointer: coarse)').matches) showField(box);
+        else if (kind === kinds.prompt) setTimeout(() => showField(box), promptFocusDelay);
       };
       show();
       if (first) page.whenPageSettled(() => answered || show());

@@ -76,7 +76,8 @@ class KeyboardTest(unittest.TestCase):
         page.press(Keys.ENTER)
         self.assertEqual(page.dialog(), ["Name", "How do you want to call your company?", "",
                                          ["OK", "Cancel"]])
-        # Shift+Tab goes round the box backwards.
+        # Shift+Tab goes round the box backwards, from the field once it has the focus.
+        page.wait_for(lambda: page.focused_id() == "dialogInput", "the prompt's field")
         ActionChains(page.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) \
             .perform()
         self.assertEqual(page.js("return document.activeElement.textContent"), "Cancel")
@@ -138,7 +139,7 @@ class KeyboardTest(unittest.TestCase):
             ("Options > Change company name", ("opties", "andere_naam"),
              (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ENTER), ("Nieuw", Keys.ENTER)),
             ("Quit answered No", ("Bestand", "afsluiten"),
-             (Keys.F10, Keys.ENTER, Keys.ARROW_UP, Keys.ENTER), (Keys.TAB, Keys.ENTER)),
+             (Keys.F10, Keys.ENTER, Keys.ARROW_UP, Keys.ENTER), (Keys.TAB, Keys.TAB, Keys.ENTER)),
             ("Options > Skinz > Standard", None,
              (Keys.F10, Keys.ARROW_RIGHT, Keys.ENTER, Keys.ARROW_DOWN, Keys.ARROW_RIGHT,
               Keys.ESCAPE, Keys.ENTER, Keys.ENTER), None),
