@@ -27,17 +27,16 @@ class Once(str):
     """What the page says of the values an action changed: said once, not again."""
 
 
-def game(clickable):
+def game():
     """Each step: what is pressed or typed, and what Orca must say for it, in this order. A
     step passes over Orca's own words around them (the keys it echoes, its hints). A box is
-    heard as its caption and text, as the box's name and description, then its text; Chromium
-    calls a box that has the focus "clickable" (the clickable argument), Firefox says nothing
-    more. A prompt's field is named by its question and puts Orca in focus mode."""
+    heard as its caption and text, as the box's name and description, then its text. A
+    prompt's field is named by its question and puts Orca in focus mode."""
     def box(caption, text):
-        return [caption + " " + text + clickable, text]
+        return [caption + " " + text, text]
 
     def prompt(caption, question):
-        return [caption + " " + question + clickable, question + " entry.", "Focus mode"]
+        return [caption + " " + question, question + " entry.", "Focus mode"]
 
     return [
         ("the page opens", box("Congratulations!", "Congratulations, you've just won a Kelvaro!")),
@@ -71,9 +70,11 @@ def game(clickable):
 
 
 def in_order(wanted, said):
-    """Whether said holds every line of wanted, in that order."""
+    """Whether said holds every line of wanted, in that order. Chromium may call a box that
+    has the focus "clickable", as it does any element the page listens to clicks on."""
     rest = iter(said)
-    return all(any(line == heard for heard in rest) for line in wanted)
+    return all(any(line == heard.removesuffix(" clickable.") for heard in rest)
+               for line in wanted)
 
 
 class FirefoxPage:
@@ -126,12 +127,12 @@ class ScreenReaderTest(unittest.TestCase):
     def test_a_game_in_chromium(self):
         page = PageSession(headless=False, arguments=("--force-renderer-accessibility",))
         self.addCleanup(page.close)
-        self.play("chromium", game(" clickable."), lambda: page.text_of("lblNaam"))
+        self.play("chromium", game(), lambda: page.text_of("lblNaam"))
 
     def test_a_game_in_firefox(self):
         page = FirefoxPage()
         self.addCleanup(page.close)
-        self.play("firefox", game(""), page.company)
+        self.play("firefox", game(), page.company)
 
     def play(self, browser, steps, company):
         desktop = self.desktop
