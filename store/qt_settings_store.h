@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings_text/ini_text.h"
 #include "core/settings_store.h"
+#include "settings_text/ini_text.h"
 
 #include <QString>
 
