@@ -39,24 +39,11 @@ if [ "${3:-}" = --inside-the-bus ]; then
       sleep 0.1
     done
   done
-  # Orca's debug file is block-buffered; line buffering lets the driver read it as it grows.
-  # Orca refuses to start while the same user runs another Orca anywhere on the machine, as
-  # another test may; this session has a display and buses of its own, so that one is no
-  # matter here.
+  # Orca with its debug file line-buffered, so the driver reads it as it grows, and its check
+  # for other Orcas off: this session has a display and buses of its own.
   mkdir -p "$work/orca-prefs"
-  /usr/bin/python3 -c '
-import builtins, runpy, sys
-plain_open = builtins.open
-def line_buffered_open(file, mode="r", buffering=-1, *args, **kwargs):
-    if "w" in mode and buffering == -1:
-        buffering = 1
-    return plain_open(file, mode, buffering, *args, **kwargs)
-builtins.open = line_buffered_open
-sys.argv = ["orca"] + sys.argv[1:]
-launcher = runpy.run_path("/usr/bin/orca", run_name="orca_launcher")
-launcher["main"].__globals__["otherOrcas"] = lambda: []
-sys.exit(launcher["main"]())
-' --debug-file "$work/orca.out" -u "$work/orca-prefs" >"$work/orca.log" 2>&1 &
+  /usr/bin/python3 "$here/../../scripts/lib/orca_listening.py" --debug-file "$work/orca.out" \
+    -u "$work/orca-prefs" >"$work/orca.log" 2>&1 &
   pids+=($!)
   # The game starts once Orca is listening, as it would for a player who uses it.
   for tries in $(seq 1 600); do

@@ -12,22 +12,9 @@ import subprocess
 import tempfile
 import time
 
-# Orca's debug file is block-buffered; this runs Orca with its files line-buffered, so what it
-# says can be read while it runs. Orca also refuses to start beside any other Orca of the same
-# user, on whatever display; this one has a display and a bus of its own.
-LINE_BUFFERED_ORCA = """
-import builtins, runpy, sys
-plain_open = builtins.open
-def line_open(file, mode='r', buffering=-1, *args, **kwargs):
-    if buffering == -1 and 'b' not in mode and ('w' in mode or 'a' in mode):
-        buffering = 1
-    return plain_open(file, mode, buffering, *args, **kwargs)
-builtins.open = line_open
-sys.argv = ['orca'] + sys.argv[1:]
-launcher = runpy.run_path('/usr/bin/orca', run_name='orca_launcher')
-launcher['main'].__globals__['otherOrcas'] = lambda: []
-sys.exit(launcher['main']())
-"""
+# Orca, its debug file line-buffered and its check for other Orcas off (its own display and bus).
+ORCA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib",
+                    "orca_listening.py")
 
 SPOKEN = re.compile(r"^.* - SPEECH OUTPUT: '(.*?) ?'(?: ?\{[^{}]*\})?$", re.M)
 
@@ -80,7 +67,7 @@ class ScreenReaderDesktop:
         os.mkdir(prefs)
         errors = os.path.join(self.folder, "orca-errors.txt")
         with open(errors, "w") as error_file:
-            orca = self._spawn("/usr/bin/python3", "-c", LINE_BUFFERED_ORCA, "-u", prefs,
+            orca = self._spawn("/usr/bin/python3", ORCA, "-u", prefs,
                                "-d", "braille", "--debug-file", self.debug_file,
                                stdout=error_file, stderr=subprocess.STDOUT)
         self._until(lambda: "Startup complete notification made" in self._log()
