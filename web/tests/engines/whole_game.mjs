@@ -54,7 +54,20 @@ async function answer(page, button, typed) {
     await page.type('#dialogInput', typed);
   }
   assert.ok(buttons.includes(button), `no ${button} in ${buttons}`);
-  await page.click(`#dialogButtons button:nth-child(${buttons.indexOf(button) + 1})`);
+  // The first box is shown anew a moment after the page has loaded (for a screen reader); a
+  // button found just before that is gone by the click, and the new box's is taken.
+  const selector = `#dialogButtons button:nth-child(${buttons.indexOf(button) + 1})`;
+  for (let tries = 1; ; tries++) {
+    try {
+      await page.click(selector);
+      break;
+    } catch (error) {
+      if (tries === 5) throw error;
+      await sleep(200);
+      // Only while the same box is still waiting for its answer.
+      if (JSON.stringify(await openBox(page)) !== JSON.stringify(shown)) throw error;
+    }
+  }
   await waitFor('the box to be answered', async () =>
     JSON.stringify(await openBox(page)) !== JSON.stringify(shown));
 }
