@@ -40,5 +40,10 @@
     page.newGame();
   }
 
-  Module['onRuntimeInitialized'] = start;
+  // The module's script comes asynchronously and may run while the page is still being read;
+  // the game starts once every element it draws into and shows its boxes in is there.
+  Module['onRuntimeInitialized'] = () => {
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
+    else start();
+  };
 })();
