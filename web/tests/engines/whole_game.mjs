@@ -55,21 +55,19 @@ async function answer(page, button, typed) {
   }
   assert.ok(buttons.includes(button), `no ${button} in ${buttons}`);
   // The first box is shown anew a moment after the page has loaded (for a screen reader); a
-  // button found just before that is gone by the click, and the new box's is taken.
+  // click that met the box as it was being replaced is lost, and is made again on the new box,
+  // as long as the same box still waits for its answer.
   const selector = `#dialogButtons button:nth-child(${buttons.indexOf(button) + 1})`;
+  const answered = async () => JSON.stringify(await openBox(page)) !== JSON.stringify(shown);
   for (let tries = 1; ; tries++) {
     try {
       await page.click(selector);
-      break;
+      return await waitFor('the box to be answered', answered, 3);
     } catch (error) {
-      if (tries === 5) throw error;
+      if (tries === 5 || (await answered())) throw error;
       await sleep(200);
-      // Only while the same box is still waiting for its answer.
-      if (JSON.stringify(await openBox(page)) !== JSON.stringify(shown)) throw error;
     }
   }
-  await waitFor('the box to be answered', async () =>
-    JSON.stringify(await openBox(page)) !== JSON.stringify(shown));
 }
 
 async function expectBox(page, shown) {
